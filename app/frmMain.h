@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/RecordSource.h"
+#include "ui_frmMain.h"
+
+#include <QMainWindow>
+
+// The window the program opens with: the club's name under a large picture,
+// the tournament panel and the member panel, the menus, and the record
+// sources that other windows refresh.
+class frmMain : public QMainWindow, private Ui::frmMain {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    static constexpr int helpTopic = 100;
+
+    void showMemberPanel();
+    void showTournamentPanel();
+    void hidePanels();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void bindControls();
+    void connectCommands();
+    void showPicture();
+
+    data::RecordSource *Data1;
+    data::RecordSource *datEvents;
+    data::RecordSource *DatListmem;
+    data::RecordSource *DatMembers;
+    QPixmap picture_;
+    bool closing_ = false;
+};
