@@ -425,7 +425,7 @@ void Recordset::MoveLast()
 
 void Recordset::MoveNext()
 {
-    if (isEOF())
+    if (isEOF() && !currentDeleted_)
         throw EngineError(QStringLiteral("No current record."));
     leaveEdit();
     // After a delete the next record already sits at the current position.
@@ -437,7 +437,7 @@ void Recordset::MoveNext()
 
 void Recordset::MovePrevious()
 {
-    if (isBOF())
+    if (isBOF() && !currentDeleted_)
         throw EngineError(QStringLiteral("No current record."));
     leaveEdit();
     --position_;
@@ -465,16 +465,15 @@ void Recordset::setBookmark(const Bookmark &bookmark)
     if (bookmark.file != connection_->path() ||
         bookmark.table.compare(table_, Qt::CaseInsensitive) != 0)
         throw EngineError(invalid);
+    Statement exists(*connection_,
+                     QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(quoted(table_)));
+    exists.bind(1, bookmark.row);
+    if (!exists.step())
+        throw EngineError(invalid);
     auto it = std::lower_bound(rows_.begin(), rows_.end(), bookmark.row);
-    if (it == rows_.end() || *it != bookmark.row) {
-        // A record another recordset added since this one was read.
-        Statement exists(*connection_,
-                         QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(quoted(table_)));
-        exists.bind(1, bookmark.row);
-        if (!exists.step())
-            throw EngineError(invalid);
+    // A record another recordset added since this one was read.
+    if (it == rows_.end() || *it != bookmark.row)
         it = rows_.insert(it, bookmark.row);
-    }
     leaveEdit();
     position_ = int(it - rows_.begin());
     currentDeleted_ = false;
@@ -565,6 +564,8 @@ void Recordset::AddNew()
 void Recordset::Edit()
 {
     requireCurrent();
+    // Edit what is stored now, not what was read earlier.
+    loadedRow_ = 0;
     loadCurrent();
     if (!loadedExists_)
         throw EngineError(QStringLiteral("Record is deleted."));
