@@ -26,11 +26,10 @@ frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent), Data1(recordSource(this, "Data1", QStringLiteral("Club Info"))),
       datEvents(recordSource(this, "datEvents", QStringLiteral("Tournament"))),
       DatListmem(recordSource(this, "DatListmem", QStringLiteral("Members"))),
-      DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members"))),
-      picture_(QStringLiteral(":/app/bass.png"))
+      DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members")))
 {
     setupUi(this);
-    ImgBass->installEventFilter(this);
+    ImgBass->setPicture(QPixmap(QStringLiteral(":/app/bass.ppm")));
     bindControls();
     connectCommands();
 
@@ -128,18 +127,6 @@ bool frmMain::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ImgBass && event->type() == QEvent::Resize)
-        showPicture();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::showPicture()
-{
-    ImgBass->setPixmap(picture_.scaled(ImgBass->size(), Qt::KeepAspectRatio,
-                                       Qt::SmoothTransformation));
-}
 
 void frmMain::closeEvent(QCloseEvent *event)
 {

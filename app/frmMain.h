@@ -22,17 +22,14 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void bindControls();
     void connectCommands();
-    void showPicture();
 
     data::RecordSource *Data1;
     data::RecordSource *datEvents;
     data::RecordSource *DatListmem;
     data::RecordSource *DatMembers;
-    QPixmap picture_;
     bool closing_ = false;
 };

@@ -4,18 +4,18 @@
 
 namespace widgets {
 
-DBList::DBList(QWidget *parent) : QListWidget(parent)
+DBList::DBList(QWidget *parent) : QListView(parent)
 {
+    setModel(&entries_);
     setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemClicked, this, [this] {
+    const auto choose = [this] {
         if (const auto chosen = selectedBookmark())
             emit entryChosen(*chosen);
-    });
-    connect(this, &QListWidget::itemActivated, this, [this] {
-        if (const auto chosen = selectedBookmark())
-            emit entryChosen(*chosen);
-    });
+    };
+    connect(this, &QListView::clicked, this, choose);
+    connect(this, &QListView::activated, this, choose);
 }
 
 void DBList::setRowSource(data::RecordSource *source, const QString &listField)
@@ -24,33 +24,67 @@ void DBList::setRowSource(data::RecordSource *source, const QString &listField)
         disconnect(source_, nullptr, this, nullptr);
     source_ = source;
     field_ = listField;
-    connect(source_, &data::RecordSource::recordsChanged, this, &DBList::refill);
-    refill();
+    connect(source_, &data::RecordSource::recordsChanged, this, &DBList::sourceChanged);
+    sourceChanged();
 }
 
-void DBList::refill()
+void DBList::sourceChanged()
 {
-    clear();
-    bookmarks_.clear();
-    if (!source_ || !source_->isOpen())
+    stale_ = true;
+    if (isVisible())
+        fillIfStale();
+}
+
+void DBList::showEvent(QShowEvent *event)
+{
+    fillIfStale();
+    QListView::showEvent(event);
+}
+
+void DBList::fillIfStale()
+{
+    if (!stale_)
         return;
-    const auto entries = source_->recordset().column(field_);
+    stale_ = false;
     QStringList texts;
-    texts.reserve(qsizetype(entries.size()));
-    bookmarks_.reserve(entries.size());
-    for (const auto &[bookmark, value] : entries) {
-        texts << fieldText(value);
-        bookmarks_.push_back(bookmark);
+    bookmarks_.clear();
+    if (source_ && source_->isOpen()) {
+        const auto column = source_->recordset().column(field_);
+        texts.reserve(qsizetype(column.size()));
+        bookmarks_.reserve(column.size());
+        for (const auto &[bookmark, value] : column) {
+            texts << fieldText(value);
+            bookmarks_.push_back(bookmark);
+        }
     }
-    addItems(texts);
+    entries_.setStringList(texts);
+}
+
+int DBList::count()
+{
+    fillIfStale();
+    return entries_.rowCount();
+}
+
+QString DBList::entryText(int row)
+{
+    fillIfStale();
+    return entries_.index(row).data().toString();
+}
+
+void DBList::selectRow(int row)
+{
+    fillIfStale();
+    setCurrentIndex(entries_.index(row));
 }
 
 std::optional<data::Bookmark> DBList::selectedBookmark() const
 {
-    const int row = currentRow();
-    if (row < 0 || size_t(row) >= bookmarks_.size() || !currentItem() || !currentItem()->isSelected())
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current) ||
+        size_t(current.row()) >= bookmarks_.size())
         return std::nullopt;
-    return bookmarks_[size_t(row)];
+    return bookmarks_[size_t(current.row())];
 }
 
 } // namespace widgets

@@ -36,9 +36,9 @@ protected:
     void chooseInList(const char *list, int row)
     {
         auto *dbList = child<widgets::DBList>(list);
-        dbList->setCurrentRow(row);
+        dbList->selectRow(row);
         QTest::mouseClick(dbList->viewport(), Qt::LeftButton, {},
-                          dbList->visualItemRect(dbList->item(row)).center());
+                          dbList->visualRect(dbList->currentIndex()).center());
     }
     data::RecordSource *source(const char *name) { return child<data::RecordSource>(name); }
 };

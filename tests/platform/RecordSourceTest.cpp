@@ -124,10 +124,10 @@ TEST_F(RecordSourceTest, ListFillsFromOneFieldAndYieldsBookmarks)
     auto *list = new widgets::DBList(window);
     list->setRowSource(listSource, QStringLiteral("Name"));
     ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Cy"));
+    EXPECT_EQ(list->entryText(2), QStringLiteral("Cy"));
     EXPECT_FALSE(list->selectedBookmark());
 
-    list->setCurrentRow(2);
+    list->selectRow(2);
     source->setBookmark(*list->selectedBookmark());
     EXPECT_EQ(name->text(), QStringLiteral("Cy"));
 
@@ -138,7 +138,7 @@ TEST_F(RecordSourceTest, ListFillsFromOneFieldAndYieldsBookmarks)
     listSource->MoveFirst();
     listSource->Delete();
     EXPECT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Bob"));
+    EXPECT_EQ(list->entryText(0), QStringLiteral("Bob"));
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+#include "PictureBox.h"
+
+#include <QPainter>
+
+namespace widgets {
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    const QSize size = picture_.size().scaled(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture_);
+}
+
+} // namespace widgets

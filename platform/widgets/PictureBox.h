@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace widgets {
+
+// Shows a picture as large as the box allows, keeping its proportions,
+// centred. The picture is scaled while it is painted, so resizing costs nothing.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace widgets
