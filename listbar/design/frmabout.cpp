@@ -12,8 +12,7 @@ namespace PathwellControls {
 namespace {
 
 // A winding path through a blue tile.
-QPixmap logo()
-{
+QPixmap logo() {
     constexpr int size = 48;
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -30,8 +29,7 @@ QPixmap logo()
     return pixmap;
 }
 
-QString buildKind()
-{
+QString buildKind() {
 #ifdef QT_NO_DEBUG
     return QStringLiteral("Release build");
 #else
@@ -41,8 +39,7 @@ QString buildKind()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
-{
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
@@ -57,7 +54,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     productFont.setBold(true);
     productFont.setPointSizeF(productFont.pointSizeF() * 1.5);
     ui->productLabel->setFont(productFont);
-    ui->productLabel->setText(QStringLiteral("Listbar %1").arg(QLatin1String(Identifiers::kLibraryVersion)));
+    ui->productLabel->setText(
+        QStringLiteral("Listbar %1").arg(QLatin1String(Identifiers::kLibraryVersion)));
     ui->buildLabel->setText(buildKind());
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -21,18 +21,18 @@ namespace {
 
 constexpr int kMaxStripWidth = 32767;
 
-QPalette systemPalette() { return QGuiApplication::palette(); }
+QPalette systemPalette() {
+    return QGuiApplication::palette();
+}
 
-bool isKnownDepth(eilColourDepth depth)
-{
+bool isKnownDepth(eilColourDepth depth) {
     constexpr std::array depths = {ILC_COLOR,   ILC_COLOR4,  ILC_COLOR8,
                                    ILC_COLOR16, ILC_COLOR24, ILC_COLOR32};
     return std::find(depths.begin(), depths.end(), depth) != depths.end();
 }
 
 // The image with a colour mixed in at half strength over its visible pixels.
-QImage blended(const QImage &image, const QColor &colour)
-{
+QImage blended(const QImage &image, const QColor &colour) {
     QImage result = image;
     QPainter painter(&result);
     painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -44,8 +44,7 @@ QImage blended(const QImage &image, const QColor &colour)
 // The disabled look: the image's shape in the 3-D highlight colour one pixel right and
 // down, then in the button shadow colour over it. Transparent and white pixels are not
 // part of the shape.
-QImage embossed(const QImage &image, const QPalette &palette)
-{
+QImage embossed(const QImage &image, const QPalette &palette) {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
@@ -67,8 +66,7 @@ QImage embossed(const QImage &image, const QPalette &palette)
 }
 
 // Bitmaps are cut into pieces of the image size; pixels of the transparent colour vanish.
-QList<QImage> bitmapPieces(const QImage &bitmap, QRgb transparent, QSize size)
-{
+QList<QImage> bitmapPieces(const QImage &bitmap, QRgb transparent, QSize size) {
     QImage masked = bitmap.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < masked.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(masked.scanLine(y));
@@ -88,8 +86,7 @@ QList<QImage> bitmapPieces(const QImage &bitmap, QRgb transparent, QSize size)
     return pieces;
 }
 
-QImage fittedIcon(const QImage &icon, QSize size)
-{
+QImage fittedIcon(const QImage &icon, QSize size) {
     const QImage converted = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (converted.size() == size)
         return converted;
@@ -97,8 +94,7 @@ QImage fittedIcon(const QImage &icon, QSize size)
 }
 
 // Replaces the greys of classic 3-D pictures with the matching colours of the palette.
-void mapSystemColours(QImage &image, const QPalette &palette)
-{
+void mapSystemColours(QImage &image, const QPalette &palette) {
     struct Mapping {
         QRgb grey;
         QRgb colour;
@@ -123,8 +119,7 @@ void mapSystemColours(QImage &image, const QPalette &palette)
 }
 
 // Icon files may hold several pictures: the one of the wanted size, else the largest.
-QImage readIconFile(QImageReader &reader, QSize wanted)
-{
+QImage readIconFile(QImageReader &reader, QSize wanted) {
     QImage best;
     const int count = std::max(1, reader.imageCount());
     for (int i = 0; i < count; ++i) {
@@ -141,8 +136,7 @@ QImage readIconFile(QImageReader &reader, QSize wanted)
     return best;
 }
 
-QString resourceFolderFor(ImageTypes type)
-{
+QString resourceFolderFor(ImageTypes type) {
     switch (type) {
     case IMAGE_BITMAP:
         return QStringLiteral("bitmap");
@@ -156,21 +150,24 @@ QString resourceFolderFor(ImageTypes type)
 
 } // namespace
 
-cImageList::cImageList() { objectCreated(); }
+cImageList::cImageList() {
+    objectCreated();
+}
 
-cImageList::~cImageList()
-{
+cImageList::~cImageList() {
     Destroy();
     objectDestroyed();
 }
 
-void cImageList::setOwnerHDC(std::int32_t hdc) { m_ownerHdc = hdc; }
+void cImageList::setOwnerHDC(std::int32_t hdc) {
+    m_ownerHdc = hdc;
+}
 
-eilColourDepth cImageList::SystemColourDepth() const
-{
+eilColourDepth cImageList::SystemColourDepth() const {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int depth = screen ? screen->depth() : 0;
-    for (const eilColourDepth known : {ILC_COLOR32, ILC_COLOR24, ILC_COLOR16, ILC_COLOR8, ILC_COLOR4}) {
+    for (const eilColourDepth known :
+         {ILC_COLOR32, ILC_COLOR24, ILC_COLOR16, ILC_COLOR8, ILC_COLOR4}) {
         if (depth >= known)
             return known;
     }
@@ -178,8 +175,7 @@ eilColourDepth cImageList::SystemColourDepth() const
 }
 
 void cImageList::SwapOrCopyImage(const QVariant &vKeySrc, const QVariant &vKeyDst,
-                                 eilSwapTypes eSwap)
-{
+                                 eilSwapTypes eSwap) {
     const auto source = indexOf(vKeySrc);
     const auto destination = indexOf(vKeyDst);
     if (!source || !destination)
@@ -191,8 +187,7 @@ void cImageList::SwapOrCopyImage(const QVariant &vKeySrc, const QVariant &vKeyDs
     m_keys.swapItemsAt(*source, *destination);
 }
 
-bool cImageList::Create()
-{
+bool cImageList::Create() {
     Destroy();
     const auto validSize = [](std::int32_t pixels) { return pixels > 0 && pixels <= kMaxIconSize; };
     if (!validSize(m_iconSizeX) || !validSize(m_iconSizeY) || !isKnownDepth(m_colourDepth))
@@ -203,8 +198,7 @@ bool cImageList::Create()
     return true;
 }
 
-void cImageList::Destroy()
-{
+void cImageList::Destroy() {
     if (m_hIml)
         HandleTable::release(m_hIml);
     m_hIml = 0;
@@ -215,8 +209,7 @@ void cImageList::Destroy()
 void cImageList::DrawImage(const QVariant &vKey, std::int32_t hdc, std::int16_t xPixels,
                            std::int16_t yPixels, const QVariant &bSelected, const QVariant &bCut,
                            const QVariant &bDisabled, std::int32_t oCutDitherColour,
-                           std::int32_t hExternalIml) const
-{
+                           std::int32_t hExternalIml) const {
     const cImageList *source = hExternalIml ? HandleTable::imageList(hExternalIml) : this;
     QImage *surface = HandleTable::surface(hdc);
     if (!source || !surface || surface->isNull())
@@ -241,65 +234,59 @@ void cImageList::DrawImage(const QVariant &vKey, std::int32_t hdc, std::int16_t 
     painter.drawImage(xPixels, yPixels, image);
 }
 
-std::int16_t cImageList::ImageCount() const { return static_cast<std::int16_t>(m_images.size()); }
+std::int16_t cImageList::ImageCount() const {
+    return static_cast<std::int16_t>(m_images.size());
+}
 
-void cImageList::RemoveImage(const QVariant &vKey)
-{
+void cImageList::RemoveImage(const QVariant &vKey) {
     if (const auto index = indexOf(vKey)) {
         m_images.removeAt(*index);
         m_keys.removeAt(*index);
     }
 }
 
-bool cImageList::KeyExists(const QString &sKey) const
-{
+bool cImageList::KeyExists(const QString &sKey) const {
     return !sKey.isEmpty() && m_keys.contains(sKey, Qt::CaseSensitive);
 }
 
-std::int32_t cImageList::ItemIndex(const QVariant &vKey) const
-{
+std::int32_t cImageList::ItemIndex(const QVariant &vKey) const {
     const auto index = indexOf(vKey);
     return index ? static_cast<std::int32_t>(*index) : -1;
 }
 
-QVariant cImageList::ItemKey(std::int32_t iIndex) const
-{
+QVariant cImageList::ItemKey(std::int32_t iIndex) const {
     if (iIndex < 1 || iIndex > m_keys.size())
         return {};
     return m_keys[iIndex - 1];
 }
 
-void cImageList::setItemKey(std::int32_t iIndex, const QVariant &key)
-{
+void cImageList::setItemKey(std::int32_t iIndex, const QVariant &key) {
     if (iIndex >= 1 && iIndex <= m_keys.size())
         m_keys[iIndex - 1] = key.toString();
 }
 
-Picture cImageList::ItemPicture(const QVariant &vKey) const
-{
+Picture cImageList::ItemPicture(const QVariant &vKey) const {
     return Picture::fromHandle(ItemCopyOfIcon(vKey));
 }
 
-std::int32_t cImageList::ItemCopyOfIcon(const QVariant &vKey) const
-{
+std::int32_t cImageList::ItemCopyOfIcon(const QVariant &vKey) const {
     const auto index = indexOf(vKey);
     return index ? HandleTable::addIcon(m_images[*index]) : 0;
 }
 
-void cImageList::Clear() { Create(); }
+void cImageList::Clear() {
+    Create();
+}
 
 std::int32_t cImageList::AddFromFile(const QString &sFileName, ImageTypes iType,
                                      const QVariant &vKey, bool bMapSysColors,
-                                     std::int32_t lBackColor, const QVariant &vKeyAfter)
-{
+                                     std::int32_t lBackColor, const QVariant &vKeyAfter) {
     return addImageFile(sFileName, iType, vKey, bMapSysColors, lBackColor, vKeyAfter);
 }
 
-std::int32_t cImageList::AddFromResourceID(std::int32_t lID, std::int32_t hInst,
-                                           ImageTypes iType, const QVariant &vKey,
-                                           bool bMapSysColors, std::int32_t lBackColor,
-                                           const QVariant &vKeyAfter)
-{
+std::int32_t cImageList::AddFromResourceID(std::int32_t lID, std::int32_t hInst, ImageTypes iType,
+                                           const QVariant &vKey, bool bMapSysColors,
+                                           std::int32_t lBackColor, const QVariant &vKeyAfter) {
     const QString moduleFolder = HandleTable::moduleFolder(hInst);
     if (moduleFolder.isEmpty() || lID < 0)
         return 0;
@@ -313,8 +300,7 @@ std::int32_t cImageList::AddFromResourceID(std::int32_t lID, std::int32_t hInst,
 }
 
 bool cImageList::AddFromHandle(std::int32_t hImage, ImageTypes iType, const QVariant &vKey,
-                               std::int32_t lBackColor, const QVariant &vKeyAfter)
-{
+                               std::int32_t lBackColor, const QVariant &vKeyAfter) {
     if (!m_hIml)
         return false;
     const HandleTable::Kind kind = HandleTable::kind(hImage);
@@ -345,8 +331,7 @@ bool cImageList::AddFromHandle(std::int32_t hImage, ImageTypes iType, const QVar
 
 std::int32_t cImageList::AddFromPictureBox(std::int32_t hdc, const QImage &pic,
                                            const QVariant &vKey, std::int32_t LeftPixels,
-                                           std::int32_t TopPixels, std::int32_t lBackColor)
-{
+                                           std::int32_t TopPixels, std::int32_t lBackColor) {
     const QImage *surface = HandleTable::surface(hdc);
     if (!m_hIml || !surface || !surface->rect().contains(LeftPixels, TopPixels))
         return 0;
@@ -361,12 +346,12 @@ std::int32_t cImageList::AddFromPictureBox(std::int32_t hdc, const QImage &pic,
 }
 
 Picture cImageList::ImagePictureStrip(const QVariant &vStartKey, const QVariant &vEndKey,
-                                      std::int32_t oBackColor) const
-{
+                                      std::int32_t oBackColor) const {
     if (m_images.isEmpty())
         return {};
     const auto start = vStartKey.isValid() ? indexOf(vStartKey) : std::optional<qsizetype>(0);
-    const auto end = vEndKey.isValid() ? indexOf(vEndKey) : std::optional<qsizetype>(m_images.size() - 1);
+    const auto end =
+        vEndKey.isValid() ? indexOf(vEndKey) : std::optional<qsizetype>(m_images.size() - 1);
     if (!start || !end || *end < *start)
         return {};
     const qsizetype width = (*end - *start + 1) * m_imageSize.width();
@@ -388,28 +373,24 @@ Picture cImageList::ImagePictureStrip(const QVariant &vStartKey, const QVariant 
     return Picture::fromHandle(HandleTable::addBitmap(strip));
 }
 
-Picture cImageList::IconToPicture(std::int32_t hIcon) const
-{
+Picture cImageList::IconToPicture(std::int32_t hIcon) const {
     const HandleTable::Kind kind = HandleTable::kind(hIcon);
     if (kind != HandleTable::Kind::Icon && kind != HandleTable::Kind::Cursor)
         return {};
     return Picture::fromHandle(hIcon);
 }
 
-Picture cImageList::BitmapToPicture(std::int32_t hBmp) const
-{
+Picture cImageList::BitmapToPicture(std::int32_t hBmp) const {
     if (HandleTable::kind(hBmp) != HandleTable::Kind::Bitmap)
         return {};
     return Picture::fromHandle(hBmp);
 }
 
-std::int32_t cImageList::TranslateColor(std::int32_t clr, std::int32_t) const
-{
+std::int32_t cImageList::TranslateColor(std::int32_t clr, std::int32_t) const {
     return translateColour(clr, systemPalette());
 }
 
-std::optional<qsizetype> cImageList::indexOf(const QVariant &key) const
-{
+std::optional<qsizetype> cImageList::indexOf(const QVariant &key) const {
     const VariantIndex index = VariantIndex::read(key, true);
     if (index.position) {
         if (*index.position >= 1 && *index.position <= m_images.size())
@@ -426,8 +407,7 @@ std::optional<qsizetype> cImageList::indexOf(const QVariant &key) const
 
 std::int32_t cImageList::addImageFile(const QString &fileName, ImageTypes iType,
                                       const QVariant &vKey, bool mapColours,
-                                      std::int32_t backColour, const QVariant &keyAfter)
-{
+                                      std::int32_t backColour, const QVariant &keyAfter) {
     if (!m_hIml)
         return 0;
     QImageReader reader(fileName);
@@ -455,8 +435,7 @@ std::int32_t cImageList::addImageFile(const QString &fileName, ImageTypes iType,
 
 std::int32_t cImageList::addAndReportPosition(std::int32_t handle, ImageTypes iType,
                                               const QVariant &vKey, std::int32_t backColour,
-                                              const QVariant &keyAfter)
-{
+                                              const QVariant &keyAfter) {
     const qsizetype position = indexOf(keyAfter).value_or(m_images.size());
     return AddFromHandle(handle, iType, vKey, backColour, keyAfter)
                ? static_cast<std::int32_t>(position + 1)

@@ -9,8 +9,7 @@ namespace PathwellControls {
 
 // Colours are Windows colour values: red in the low byte, blue in the third; a value with
 // the high bit set names a system colour by the number in its low byte.
-constexpr std::int32_t systemColour(int index)
-{
+constexpr std::int32_t systemColour(int index) {
     return static_cast<std::int32_t>(0x80000000u | static_cast<std::uint32_t>(index));
 }
 

@@ -18,28 +18,24 @@ using namespace PathwellControls;
 
 namespace {
 
-QString registryFilePath()
-{
+QString registryFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/pathwell/registry.ini");
 }
 
-QString libraryFilePath()
-{
+QString libraryFilePath() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void *>(&DllRegisterServer), &info) == 0 || !info.dli_fname)
         return {};
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
 }
 
-bool sameIdentifier(const QString &a, const char *b)
-{
+bool sameIdentifier(const QString &a, const char *b) {
     return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
 }
 
 // The class identifier for an identifier or for a class name registered in the registry file.
-QString classIdentifierFor(const QString &classId)
-{
+QString classIdentifierFor(const QString &classId) {
     if (classId.startsWith(QLatin1Char('{')))
         return classId;
     if (!QFile::exists(registryFilePath()))
@@ -48,8 +44,7 @@ QString classIdentifierFor(const QString &classId)
     return registry.value(QStringLiteral("ClassNames/") + classId).toString();
 }
 
-void *createListbar(void *parentWidget)
-{
+void *createListbar(void *parentWidget) {
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return nullptr;
     return static_cast<QWidget *>(new Listbar(static_cast<QWidget *>(parentWidget)));
@@ -61,8 +56,7 @@ PathwellClassFactory listbarFactory{&createListbar};
 
 extern "C" {
 
-int32_t DllRegisterServer(void)
-{
+int32_t DllRegisterServer(void) {
     const QString path = registryFilePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return PATHWELL_SELFREG_E_CLASS;
@@ -99,8 +93,7 @@ int32_t DllRegisterServer(void)
     return registry.status() == QSettings::NoError ? PATHWELL_S_OK : PATHWELL_SELFREG_E_CLASS;
 }
 
-int32_t DllUnregisterServer(void)
-{
+int32_t DllUnregisterServer(void) {
     const QString path = registryFilePath();
     if (!QFile::exists(path))
         return PATHWELL_S_OK;
@@ -112,8 +105,7 @@ int32_t DllUnregisterServer(void)
     return QFile::remove(path) ? PATHWELL_S_OK : PATHWELL_SELFREG_E_CLASS;
 }
 
-int32_t DllGetClassObject(const char *classId, const char *interfaceId, void **classObject)
-{
+int32_t DllGetClassObject(const char *classId, const char *interfaceId, void **classObject) {
     if (!classObject)
         return PATHWELL_E_POINTER;
     *classObject = nullptr;
@@ -127,8 +119,7 @@ int32_t DllGetClassObject(const char *classId, const char *interfaceId, void **c
     return PATHWELL_S_OK;
 }
 
-int32_t DllCanUnloadNow(void)
-{
+int32_t DllCanUnloadNow(void) {
     return liveObjectCount() == 0 ? PATHWELL_S_OK : PATHWELL_S_FALSE;
 }
 

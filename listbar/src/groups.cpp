@@ -6,13 +6,16 @@
 
 namespace PathwellControls {
 
-Groups::Groups() { objectCreated(); }
+Groups::Groups() {
+    objectCreated();
+}
 
-Groups::~Groups() { objectDestroyed(); }
+Groups::~Groups() {
+    objectDestroyed();
+}
 
 std::shared_ptr<Group> Groups::Add(const QString &Text, GroupTextAlignment TextAlign,
-                                   const QString &Key)
-{
+                                   const QString &Key) {
     auto group = std::make_shared<Group>();
     group->setText(Text);
     group->setTextAlign(TextAlign);
@@ -24,21 +27,23 @@ std::shared_ptr<Group> Groups::Add(const QString &Text, GroupTextAlignment TextA
     return group;
 }
 
-void Groups::AddObject(const std::shared_ptr<PathwellControls::Group> &obj)
-{
+void Groups::AddObject(const std::shared_ptr<PathwellControls::Group> &obj) {
     if (obj)
         append(obj, obj->Key());
 }
 
-void Groups::Remove(const QVariant &Index)
-{
+void Groups::Remove(const QVariant &Index) {
     remove(Index);
     if (m_owner)
         m_owner->Redraw();
 }
 
-Listbar *Groups::owner() const { return m_owner; }
+Listbar *Groups::owner() const {
+    return m_owner;
+}
 
-void Groups::setOwner(Listbar *owner) { m_owner = owner; }
+void Groups::setOwner(Listbar *owner) {
+    m_owner = owner;
+}
 
 } // namespace PathwellControls

@@ -6,12 +6,15 @@
 
 namespace PathwellControls {
 
-Items::Items() { objectCreated(); }
+Items::Items() {
+    objectCreated();
+}
 
-Items::~Items() { objectDestroyed(); }
+Items::~Items() {
+    objectDestroyed();
+}
 
-std::shared_ptr<Item> Items::Add(const QString &Text, const QString &Key)
-{
+std::shared_ptr<Item> Items::Add(const QString &Text, const QString &Key) {
     auto item = std::make_shared<PathwellControls::Item>();
     item->setUseSmallImages(m_useSmallImages);
     item->setText(Text);
@@ -23,24 +26,25 @@ std::shared_ptr<Item> Items::Add(const QString &Text, const QString &Key)
     return item;
 }
 
-void Items::AddObject(const std::shared_ptr<PathwellControls::Item> &obj)
-{
+void Items::AddObject(const std::shared_ptr<PathwellControls::Item> &obj) {
     if (obj && append(obj, obj->Key()))
         repaint();
 }
 
-void Items::Remove(const QVariant &Index)
-{
+void Items::Remove(const QVariant &Index) {
     remove(Index);
     repaint();
 }
 
-Listbar *Items::owner() const { return m_owner; }
+Listbar *Items::owner() const {
+    return m_owner;
+}
 
-void Items::setOwner(Listbar *owner) { m_owner = owner; }
+void Items::setOwner(Listbar *owner) {
+    m_owner = owner;
+}
 
-void Items::repaint() const
-{
+void Items::repaint() const {
     if (m_owner)
         m_owner->Redraw();
 }

@@ -8,10 +8,16 @@ namespace {
 std::atomic<int> liveObjects{0};
 }
 
-void objectCreated() { ++liveObjects; }
+void objectCreated() {
+    ++liveObjects;
+}
 
-void objectDestroyed() { --liveObjects; }
+void objectDestroyed() {
+    --liveObjects;
+}
 
-int liveObjectCount() { return liveObjects; }
+int liveObjectCount() {
+    return liveObjects;
+}
 
 } // namespace PathwellControls

@@ -9,8 +9,7 @@ namespace PathwellControls {
 class Picture::Owner {
 public:
     Owner(std::int32_t handle, Type type) : handle(handle), type(type) { objectCreated(); }
-    ~Owner()
-    {
+    ~Owner() {
         HandleTable::release(handle);
         objectDestroyed();
     }
@@ -21,8 +20,7 @@ public:
     const Type type;
 };
 
-Picture Picture::fromHandle(std::int32_t handle)
-{
+Picture Picture::fromHandle(std::int32_t handle) {
     Picture picture;
     switch (HandleTable::kind(handle)) {
     case HandleTable::Kind::Bitmap:
@@ -38,10 +36,16 @@ Picture Picture::fromHandle(std::int32_t handle)
     return picture;
 }
 
-Picture::Type Picture::type() const { return m_owner ? m_owner->type : Type::None; }
+Picture::Type Picture::type() const {
+    return m_owner ? m_owner->type : Type::None;
+}
 
-std::int32_t Picture::Handle() const { return m_owner ? m_owner->handle : 0; }
+std::int32_t Picture::Handle() const {
+    return m_owner ? m_owner->handle : 0;
+}
 
-QImage Picture::image() const { return m_owner ? HandleTable::image(m_owner->handle) : QImage(); }
+QImage Picture::image() const {
+    return m_owner ? HandleTable::image(m_owner->handle) : QImage();
+}
 
 } // namespace PathwellControls

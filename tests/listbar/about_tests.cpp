@@ -9,8 +9,7 @@
 
 using namespace PathwellControls;
 
-TEST(AboutWindow, AboutShowsTheFixedWindowModallyUntilOK)
-{
+TEST(AboutWindow, AboutShowsTheFixedWindowModallyUntilOK) {
     Listbar control;
     QString title;
     QStringList labels;

@@ -19,22 +19,22 @@ using GetClassObjectFunction = int32_t (*)(const char *, const char *, void **);
 // data folder moved to a temporary one.
 class EntryPointsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dataFolder.isValid());
         previousDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
         library = dlopen(PATHWELL_LIBRARY_FILE, RTLD_NOW);
         ASSERT_NE(library, nullptr) << dlerror();
         registerServer = reinterpret_cast<RegisterFunction>(dlsym(library, "DllRegisterServer"));
-        unregisterServer = reinterpret_cast<RegisterFunction>(dlsym(library, "DllUnregisterServer"));
-        getClassObject = reinterpret_cast<GetClassObjectFunction>(dlsym(library, "DllGetClassObject"));
+        unregisterServer =
+            reinterpret_cast<RegisterFunction>(dlsym(library, "DllUnregisterServer"));
+        getClassObject =
+            reinterpret_cast<GetClassObjectFunction>(dlsym(library, "DllGetClassObject"));
         canUnloadNow = reinterpret_cast<RegisterFunction>(dlsym(library, "DllCanUnloadNow"));
         ASSERT_TRUE(registerServer && unregisterServer && getClassObject && canUnloadNow);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (library)
             dlclose(library);
         if (previousDataHome.isNull())
@@ -45,8 +45,7 @@ protected:
 
     QString registryFile() const { return dataFolder.filePath("pathwell/registry.ini"); }
 
-    PathwellClassFactory *factoryFor(const char *classId)
-    {
+    PathwellClassFactory *factoryFor(const char *classId) {
         void *object = nullptr;
         return getClassObject(classId, PATHWELL_CLASS_FACTORY_INTERFACE, &object) == PATHWELL_S_OK
                    ? static_cast<PathwellClassFactory *>(object)
@@ -64,8 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(EntryPointsTest, RegisteredClassNameCreatesAControl)
-{
+TEST_F(EntryPointsTest, RegisteredClassNameCreatesAControl) {
     using namespace PathwellControls::Identifiers;
     EXPECT_EQ(factoryFor(kListbarClassName), nullptr);
 
@@ -90,8 +88,7 @@ TEST_F(EntryPointsTest, RegisteredClassNameCreatesAControl)
     EXPECT_EQ(canUnloadNow(), PATHWELL_S_OK);
 }
 
-TEST_F(EntryPointsTest, UnregisteringForgetsTheClassNameButNotTheIdentifier)
-{
+TEST_F(EntryPointsTest, UnregisteringForgetsTheClassNameButNotTheIdentifier) {
     using namespace PathwellControls::Identifiers;
     ASSERT_EQ(registerServer(), PATHWELL_S_OK);
     ASSERT_EQ(unregisterServer(), PATHWELL_S_OK);
@@ -101,8 +98,7 @@ TEST_F(EntryPointsTest, UnregisteringForgetsTheClassNameButNotTheIdentifier)
     EXPECT_EQ(unregisterServer(), PATHWELL_S_OK);
 }
 
-TEST_F(EntryPointsTest, ClassObjectRequestsAreChecked)
-{
+TEST_F(EntryPointsTest, ClassObjectRequestsAreChecked) {
     using namespace PathwellControls::Identifiers;
     void *object = &object;
     EXPECT_EQ(getClassObject(kListbarClass, "{00000000-0000-0000-0000-000000000000}", &object),
@@ -112,7 +108,8 @@ TEST_F(EntryPointsTest, ClassObjectRequestsAreChecked)
               PATHWELL_CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(getClassObject("PathwellControls.Unknown", PATHWELL_CLASS_FACTORY_INTERFACE, &object),
               PATHWELL_CLASS_E_CLASSNOTAVAILABLE);
-    EXPECT_EQ(getClassObject(nullptr, PATHWELL_CLASS_FACTORY_INTERFACE, &object), PATHWELL_E_POINTER);
+    EXPECT_EQ(getClassObject(nullptr, PATHWELL_CLASS_FACTORY_INTERFACE, &object),
+              PATHWELL_E_POINTER);
     EXPECT_EQ(getClassObject(kListbarClass, PATHWELL_CLASS_FACTORY_INTERFACE, nullptr),
               PATHWELL_E_POINTER);
 }

@@ -16,29 +16,25 @@ using namespace PathwellControls;
 namespace {
 
 // Windows colour values: red in the low byte.
-constexpr std::int32_t colourValue(int red, int green, int blue)
-{
+constexpr std::int32_t colourValue(int red, int green, int blue) {
     return red | green << 8 | blue << 16;
 }
 
 constexpr std::int32_t kButtonFace = static_cast<std::int32_t>(0x8000000Fu);
 
-QImage solid(QSize size, QColor colour)
-{
+QImage solid(QSize size, QColor colour) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(colour);
     return image;
 }
 
 // The colour of a pixel as a Windows colour value, alpha ignored.
-std::int32_t pixelValue(const QImage &image, int x, int y)
-{
+std::int32_t pixelValue(const QImage &image, int x, int y) {
     const QRgb pixel = image.pixel(x, y);
     return colourValue(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-std::int32_t paletteValue(QPalette::ColorRole role)
-{
+std::int32_t paletteValue(QPalette::ColorRole role) {
     const QColor colour = QApplication::palette().color(role);
     return colourValue(colour.red(), colour.green(), colour.blue());
 }
@@ -46,8 +42,7 @@ std::int32_t paletteValue(QPalette::ColorRole role)
 // A surface registered under a handle for the length of a test.
 class Surface {
 public:
-    explicit Surface(QSize size, QColor fill = Qt::white) : image(size, QImage::Format_RGB32)
-    {
+    explicit Surface(QSize size, QColor fill = Qt::white) : image(size, QImage::Format_RGB32) {
         image.fill(fill);
         handle = HandleTable::addSurface(&image);
     }
@@ -63,8 +58,7 @@ class ImageListTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(list.Create()); }
 
-    bool addIcon(QColor colour, const QString &key = {}, const QVariant &keyAfter = {})
-    {
+    bool addIcon(QColor colour, const QString &key = {}, const QVariant &keyAfter = {}) {
         const std::int32_t icon = HandleTable::addIcon(solid({16, 16}, colour));
         const bool added = list.AddFromHandle(icon, IMAGE_ICON, key, -1, keyAfter);
         HandleTable::release(icon);
@@ -72,16 +66,14 @@ protected:
     }
 
     // The colour at the centre of each image, in order.
-    QList<QRgb> centreColours() const
-    {
+    QList<QRgb> centreColours() const {
         QList<QRgb> colours;
         for (int position = 1; position <= list.ImageCount(); ++position)
             colours.append(list.ItemPicture(position).image().pixel(8, 8));
         return colours;
     }
 
-    QStringList keys() const
-    {
+    QStringList keys() const {
         QStringList result;
         for (int position = 1; position <= list.ImageCount(); ++position)
             result.append(list.ItemKey(position).toString());
@@ -93,8 +85,7 @@ protected:
 
 } // namespace
 
-TEST(ImageListLifecycle, ListNeverCreatedHoldsNothingAndAddsNothing)
-{
+TEST(ImageListLifecycle, ListNeverCreatedHoldsNothingAndAddsNothing) {
     cImageList list;
     const std::int32_t icon = HandleTable::addIcon(solid({16, 16}, Qt::red));
     EXPECT_EQ(list.hIml(), 0);
@@ -106,8 +97,7 @@ TEST(ImageListLifecycle, ListNeverCreatedHoldsNothingAndAddsNothing)
     HandleTable::release(icon);
 }
 
-TEST(ImageListLifecycle, CreateRefusesSizesAndDepthsItCannotHold)
-{
+TEST(ImageListLifecycle, CreateRefusesSizesAndDepthsItCannotHold) {
     struct Case {
         std::int32_t width;
         std::int32_t height;
@@ -120,8 +110,8 @@ TEST(ImageListLifecycle, CreateRefusesSizesAndDepthsItCannotHold)
         {0, 16, ILC_COLOR, false},
         {16, -5, ILC_COLOR, false},
         {cImageList::kMaxIconSize + 1, 16, ILC_COLOR, false},
-        {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(), ILC_COLOR,
-         false},
+        {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(),
+         ILC_COLOR, false},
         {16, 16, static_cast<eilColourDepth>(7), false},
     };
     for (const Case &c : cases) {
@@ -134,8 +124,7 @@ TEST(ImageListLifecycle, CreateRefusesSizesAndDepthsItCannotHold)
     }
 }
 
-TEST_F(ImageListTest, HandleNamesTheListUntilDestroyOrClear)
-{
+TEST_F(ImageListTest, HandleNamesTheListUntilDestroyOrClear) {
     ASSERT_TRUE(addIcon(Qt::red, "a"));
     const std::int32_t first = list.hIml();
     EXPECT_EQ(HandleTable::imageList(first), &list);
@@ -152,8 +141,7 @@ TEST_F(ImageListTest, HandleNamesTheListUntilDestroyOrClear)
     EXPECT_EQ(HandleTable::imageList(second), nullptr);
 }
 
-TEST_F(ImageListTest, ImagesAreFoundByPositionNumberDigitsOrKey)
-{
+TEST_F(ImageListTest, ImagesAreFoundByPositionNumberDigitsOrKey) {
     const QStringList imageKeys = {"a", "b", "c", "d", "e"};
     for (const QString &key : imageKeys)
         ASSERT_TRUE(addIcon(Qt::red, key));
@@ -183,19 +171,15 @@ TEST_F(ImageListTest, ImagesAreFoundByPositionNumberDigitsOrKey)
         EXPECT_EQ(list.ItemIndex(c.key), c.index) << c.key.toString().toStdString();
 }
 
-TEST_F(ImageListTest, InsertionPointMovesLaterImagesWithTheirKeys)
-{
+TEST_F(ImageListTest, InsertionPointMovesLaterImagesWithTheirKeys) {
     struct Case {
         QVariant keyAfter;
         QStringList keys;
     };
     const Case cases[] = {
-        {2, {"a", "new", "b", "c"}},
-        {QStringLiteral("c"), {"a", "b", "new", "c"}},
-        {1, {"new", "a", "b", "c"}},
-        {0, {"a", "b", "c", "new"}},
-        {4, {"a", "b", "c", "new"}},
-        {QStringLiteral("missing"), {"a", "b", "c", "new"}},
+        {2, {"a", "new", "b", "c"}},          {QStringLiteral("c"), {"a", "b", "new", "c"}},
+        {1, {"new", "a", "b", "c"}},          {0, {"a", "b", "c", "new"}},
+        {4, {"a", "b", "c", "new"}},          {QStringLiteral("missing"), {"a", "b", "c", "new"}},
         {QVariant(), {"a", "b", "c", "new"}},
     };
     for (const Case &c : cases) {
@@ -210,8 +194,7 @@ TEST_F(ImageListTest, InsertionPointMovesLaterImagesWithTheirKeys)
     }
 }
 
-TEST_F(ImageListTest, RemovingAnImageMovesTheLaterKeysUp)
-{
+TEST_F(ImageListTest, RemovingAnImageMovesTheLaterKeysUp) {
     addIcon(Qt::red, "a");
     addIcon(Qt::green, "b");
     addIcon(Qt::blue, "c");
@@ -226,8 +209,7 @@ TEST_F(ImageListTest, RemovingAnImageMovesTheLaterKeysUp)
     EXPECT_EQ(list.ImageCount(), 2);
 }
 
-TEST_F(ImageListTest, SwapExchangesImagesAndKeysAndCopyExchangesOnlyKeys)
-{
+TEST_F(ImageListTest, SwapExchangesImagesAndKeysAndCopyExchangesOnlyKeys) {
     addIcon(Qt::red, "a");
     addIcon(Qt::green, "b");
 
@@ -243,8 +225,7 @@ TEST_F(ImageListTest, SwapExchangesImagesAndKeysAndCopyExchangesOnlyKeys)
     EXPECT_EQ(keys(), (QStringList{"a", "b"}));
 }
 
-TEST_F(ImageListTest, KeysOutsideTheListReadEmptyAndAreNotWritten)
-{
+TEST_F(ImageListTest, KeysOutsideTheListReadEmptyAndAreNotWritten) {
     addIcon(Qt::red, "a");
     addIcon(Qt::green);
 
@@ -260,8 +241,7 @@ TEST_F(ImageListTest, KeysOutsideTheListReadEmptyAndAreNotWritten)
     EXPECT_TRUE(list.KeyExists("second"));
 }
 
-TEST_F(ImageListTest, BitmapsLoseTheirTransparentColour)
-{
+TEST_F(ImageListTest, BitmapsLoseTheirTransparentColour) {
     // A magenta frame around a red square, with one grey pixel.
     QImage bitmap = solid({16, 16}, Qt::magenta);
     for (int y = 4; y < 12; ++y)
@@ -290,8 +270,7 @@ TEST_F(ImageListTest, BitmapsLoseTheirTransparentColour)
     }
 }
 
-TEST_F(ImageListTest, WideBitmapAddsOneImagePerImageWidth)
-{
+TEST_F(ImageListTest, WideBitmapAddsOneImagePerImageWidth) {
     addIcon(Qt::black, "first");
     QImage strip(40, 16, QImage::Format_RGB32);
     strip.fill(Qt::white);
@@ -308,13 +287,13 @@ TEST_F(ImageListTest, WideBitmapAddsOneImagePerImageWidth)
     EXPECT_EQ(centreColours()[1], qRgb(0, 0, 255));
 }
 
-TEST(ImageListLimits, ImageCountStaysWithinSixteenBits)
-{
+TEST(ImageListLimits, ImageCountStaysWithinSixteenBits) {
     cImageList list;
     list.setIconSizeX(1);
     list.setIconSizeY(1);
     ASSERT_TRUE(list.Create());
-    const std::int32_t tooWide = HandleTable::addBitmap(solid({cImageList::kMaxImages + 1, 1}, Qt::red));
+    const std::int32_t tooWide =
+        HandleTable::addBitmap(solid({cImageList::kMaxImages + 1, 1}, Qt::red));
     const std::int32_t full = HandleTable::addBitmap(solid({cImageList::kMaxImages, 1}, Qt::red));
     const std::int32_t one = HandleTable::addBitmap(solid({1, 1}, Qt::red));
 
@@ -327,8 +306,7 @@ TEST(ImageListLimits, ImageCountStaysWithinSixteenBits)
         HandleTable::release(handle);
 }
 
-TEST_F(ImageListTest, HandlesOfTheWrongKindAddNothing)
-{
+TEST_F(ImageListTest, HandlesOfTheWrongKindAddNothing) {
     const std::int32_t bitmap = HandleTable::addBitmap(solid({16, 16}, Qt::red));
     const std::int32_t icon = HandleTable::addIcon(solid({16, 16}, Qt::red));
     const std::int32_t cursor = HandleTable::addCursor(solid({16, 16}, Qt::red));
@@ -348,8 +326,7 @@ TEST_F(ImageListTest, HandlesOfTheWrongKindAddNothing)
         HandleTable::release(handle);
 }
 
-TEST_F(ImageListTest, IconsOfAnotherSizeAreScaledToTheListSize)
-{
+TEST_F(ImageListTest, IconsOfAnotherSizeAreScaledToTheListSize) {
     const std::int32_t icon = HandleTable::addIcon(solid({48, 48}, Qt::blue));
     ASSERT_TRUE(list.AddFromHandle(icon, IMAGE_ICON));
     HandleTable::release(icon);
@@ -358,8 +335,7 @@ TEST_F(ImageListTest, IconsOfAnotherSizeAreScaledToTheListSize)
     EXPECT_EQ(image.pixel(15, 15), QColor(Qt::blue).rgb());
 }
 
-TEST_F(ImageListTest, FilesAddWhatQtCanReadAndNothingElse)
-{
+TEST_F(ImageListTest, FilesAddWhatQtCanReadAndNothingElse) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString bmp = folder.filePath("picture.bmp");
@@ -399,7 +375,8 @@ TEST_F(ImageListTest, FilesAddWhatQtCanReadAndNothingElse)
         {folder.filePath("missing.ico"), IMAGE_ICON, 0, 0},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(list.AddFromFile(c.file, c.type, QFileInfo(c.file).fileName(), false, colourValue(1, 2, 3)),
+        EXPECT_EQ(list.AddFromFile(c.file, c.type, QFileInfo(c.file).fileName(), false,
+                                   colourValue(1, 2, 3)),
                   c.position)
             << c.file.toStdString();
         if (c.position) {
@@ -414,8 +391,7 @@ TEST_F(ImageListTest, FilesAddWhatQtCanReadAndNothingElse)
     EXPECT_EQ(notCreated.AddFromFile(bmp, IMAGE_BITMAP), 0);
 }
 
-TEST_F(ImageListTest, MappingSystemColoursReplacesTheClassicGreys)
-{
+TEST_F(ImageListTest, MappingSystemColoursReplacesTheClassicGreys) {
     QTemporaryDir folder;
     const QString file = folder.filePath("grey.bmp");
     QImage bitmap = solid({16, 16}, Qt::white);
@@ -428,8 +404,7 @@ TEST_F(ImageListTest, MappingSystemColoursReplacesTheClassicGreys)
     EXPECT_EQ(pixelValue(list.ItemPicture(2).image(), 8, 8), colourValue(192, 192, 192));
 }
 
-TEST_F(ImageListTest, LibraryResourcesAreFoundByNumber)
-{
+TEST_F(ImageListTest, LibraryResourcesAreFoundByNumber) {
     const std::int32_t library = HandleTable::libraryInstance();
     EXPECT_EQ(list.AddFromResourceID(101, library, IMAGE_ICON), 1);
     EXPECT_EQ(list.AddFromResourceID(102, library, IMAGE_ICON, "large"), 2);
@@ -441,8 +416,7 @@ TEST_F(ImageListTest, LibraryResourcesAreFoundByNumber)
     EXPECT_EQ(list.ItemPicture("large").image().size(), QSize(16, 16));
 }
 
-TEST_F(ImageListTest, PictureBoxPiecesAreCopiedFromTheSurface)
-{
+TEST_F(ImageListTest, PictureBoxPiecesAreCopiedFromTheSurface) {
     Surface surface({64, 64}, Qt::yellow);
     for (int y = 20; y < 36; ++y)
         for (int x = 20; x < 36; ++x)
@@ -454,7 +428,9 @@ TEST_F(ImageListTest, PictureBoxPiecesAreCopiedFromTheSurface)
     EXPECT_EQ(list.AddFromPictureBox(surface.handle, pictureBox, "boxed", 20, 20), 2);
     EXPECT_EQ(list.AddFromPictureBox(surface.handle, QImage(), {}, 64, 0), 0);
     EXPECT_EQ(list.AddFromPictureBox(surface.handle, QImage(), {}, -1, 0), 0);
-    EXPECT_EQ(list.AddFromPictureBox(surface.handle, QImage(), {}, 0, std::numeric_limits<std::int32_t>::max()), 0);
+    EXPECT_EQ(list.AddFromPictureBox(surface.handle, QImage(), {}, 0,
+                                     std::numeric_limits<std::int32_t>::max()),
+              0);
     EXPECT_EQ(list.AddFromPictureBox(0, QImage(), {}, 0, 0), 0);
     ASSERT_EQ(list.ImageCount(), 2);
 
@@ -466,8 +442,7 @@ TEST_F(ImageListTest, PictureBoxPiecesAreCopiedFromTheSurface)
     EXPECT_EQ(qAlpha(list.ItemPicture("boxed").image().pixel(0, 0)), 0);
 }
 
-TEST_F(ImageListTest, DrawImageDrawsTransparentlyInItsLooks)
-{
+TEST_F(ImageListTest, DrawImageDrawsTransparentlyInItsLooks) {
     // Red on the left half, transparent on the right.
     QImage half(16, 16, QImage::Format_ARGB32);
     half.fill(Qt::transparent);
@@ -503,8 +478,7 @@ TEST_F(ImageListTest, DrawImageDrawsTransparentlyInItsLooks)
     EXPECT_EQ(pixelValue(disabled.image, 9, 2), colourValue(255, 255, 255));
 }
 
-TEST_F(ImageListTest, DrawImageWithNothingToDrawLeavesTheSurface)
-{
+TEST_F(ImageListTest, DrawImageWithNothingToDrawLeavesTheSurface) {
     addIcon(Qt::red);
     Surface surface({16, 16});
     const QImage before = surface.image.copy();
@@ -519,8 +493,7 @@ TEST_F(ImageListTest, DrawImageWithNothingToDrawLeavesTheSurface)
     EXPECT_EQ(surface.image, before);
 }
 
-TEST_F(ImageListTest, DrawImageFromAnotherListNamesTheImageInThatList)
-{
+TEST_F(ImageListTest, DrawImageFromAnotherListNamesTheImageInThatList) {
     addIcon(Qt::red, "shared");
     cImageList other;
     ASSERT_TRUE(other.Create());
@@ -534,8 +507,7 @@ TEST_F(ImageListTest, DrawImageFromAnotherListNamesTheImageInThatList)
     EXPECT_EQ(pixelValue(surface.image, 8, 8), colourValue(0, 255, 0));
 }
 
-TEST_F(ImageListTest, CopiesAndPicturesOwnTheirImages)
-{
+TEST_F(ImageListTest, CopiesAndPicturesOwnTheirImages) {
     addIcon(Qt::red, "a");
     const std::int32_t copy = list.ItemCopyOfIcon("a");
     std::int32_t pictureHandle = 0;
@@ -555,8 +527,7 @@ TEST_F(ImageListTest, CopiesAndPicturesOwnTheirImages)
     EXPECT_TRUE(list.ItemPicture(1).isNull());
 }
 
-TEST_F(ImageListTest, PictureWrappersTakeOverOnlyHandlesOfTheirKind)
-{
+TEST_F(ImageListTest, PictureWrappersTakeOverOnlyHandlesOfTheirKind) {
     const std::int32_t icon = HandleTable::addIcon(solid({16, 16}, Qt::red));
     const std::int32_t bitmap = HandleTable::addBitmap(solid({16, 16}, Qt::red));
 
@@ -568,8 +539,7 @@ TEST_F(ImageListTest, PictureWrappersTakeOverOnlyHandlesOfTheirKind)
     EXPECT_EQ(HandleTable::kind(bitmap), HandleTable::Kind::None);
 }
 
-TEST_F(ImageListTest, PictureStripShowsTheImagesSideBySide)
-{
+TEST_F(ImageListTest, PictureStripShowsTheImagesSideBySide) {
     addIcon(Qt::red, "a");
     addIcon(Qt::transparent, "b");
     addIcon(Qt::blue, "c");
@@ -589,8 +559,7 @@ TEST_F(ImageListTest, PictureStripShowsTheImagesSideBySide)
     EXPECT_TRUE(list.ImagePictureStrip(1, "missing").isNull());
 }
 
-TEST(ImageListColours, SystemColoursTranslateThroughThePalette)
-{
+TEST(ImageListColours, SystemColoursTranslateThroughThePalette) {
     cImageList list;
     struct Case {
         std::uint32_t colour;
@@ -610,5 +579,6 @@ TEST(ImageListColours, SystemColoursTranslateThroughThePalette)
         {0xFFFFFFFF, -1},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(list.TranslateColor(static_cast<std::int32_t>(c.colour)), c.plain) << std::hex << c.colour;
+        EXPECT_EQ(list.TranslateColor(static_cast<std::int32_t>(c.colour)), c.plain)
+            << std::hex << c.colour;
 }

@@ -20,11 +20,12 @@ struct GroupRow {
     QList<ItemRow> items;
 };
 
-QVariant noImage() { return QVariant::fromValue<qint16>(-1); }
+QVariant noImage() {
+    return QVariant::fromValue<qint16>(-1);
+}
 
 // The program's navigation bar: two groups of large-picture items.
-const QList<GroupRow> &navigationContent()
-{
+const QList<GroupRow> &navigationContent() {
     static const QList<GroupRow> content = {
         {"Menu",
          {{"Club Members", "1", noImage()},
@@ -38,8 +39,7 @@ const QList<GroupRow> &navigationContent()
 }
 
 // A numbered disc, one picture per navigation entry.
-QImage itemPicture(int number)
-{
+QImage itemPicture(int number) {
     QImage picture(32, 32, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -52,8 +52,7 @@ QImage itemPicture(int number)
     return picture;
 }
 
-void buildNavigationBar(Listbar &control)
-{
+void buildNavigationBar(Listbar &control) {
     control.setBorderStyle(bsSoft3D);
     control.setFont(QFont("DejaVu Sans", 8));
     control.SmallImages()->setColourDepth(ILC_COLOR24);
@@ -86,8 +85,7 @@ void buildNavigationBar(Listbar &control)
 
 } // namespace
 
-TEST(NavigationBar, ContentBuiltThroughTheObjectModelReadsBack)
-{
+TEST(NavigationBar, ContentBuiltThroughTheObjectModelReadsBack) {
     Listbar control;
     buildNavigationBar(control);
 

@@ -16,15 +16,13 @@ namespace {
 // A control whose marks and repaints are counted.
 class ListbarTest : public testing::Test {
 protected:
-    ListbarTest()
-    {
+    ListbarTest() {
         control->resize(120, 300);
         control->setPropertyChangedCallback([this](const QString &name) { marks.append(name); });
         QObject::connect(control.get(), &Listbar::Redrawn, [this] { ++repaints; });
     }
 
-    void resetCounts()
-    {
+    void resetCounts() {
         marks.clear();
         repaints = 0;
     }
@@ -34,8 +32,7 @@ protected:
     int repaints = 0;
 };
 
-QStringList texts(const QList<std::shared_ptr<Group>> &groups)
-{
+QStringList texts(const QList<std::shared_ptr<Group>> &groups) {
     QStringList result;
     for (const auto &group : groups)
         result.append(group->Text());
@@ -44,8 +41,7 @@ QStringList texts(const QList<std::shared_ptr<Group>> &groups)
 
 } // namespace
 
-TEST_F(ListbarTest, NewControlHasItsDefaults)
-{
+TEST_F(ListbarTest, NewControlHasItsDefaults) {
     EXPECT_EQ(control->BorderStyle(), bsSoft3D);
     EXPECT_EQ(control->BorderColor(), 0x808080);
     EXPECT_EQ(control->ActiveGroup(), 1);
@@ -60,8 +56,7 @@ TEST_F(ListbarTest, NewControlHasItsDefaults)
     EXPECT_EQ(control->LargeImages(), control->LargeImages());
 }
 
-TEST_F(ListbarTest, GroupAddedWithATextOnlyHasTheGroupDefaults)
-{
+TEST_F(ListbarTest, GroupAddedWithATextOnlyHasTheGroupDefaults) {
     const auto group = control->Groups()->Add("Menu");
     EXPECT_EQ(group->Text(), "Menu");
     EXPECT_EQ(group->Key(), "");
@@ -88,8 +83,7 @@ TEST_F(ListbarTest, GroupAddedWithATextOnlyHasTheGroupDefaults)
     EXPECT_EQ(group->Items()->owner(), control.get());
 }
 
-TEST_F(ListbarTest, NewItemHasTheItemDefaultsAndImageVariantsKeepTheirType)
-{
+TEST_F(ListbarTest, NewItemHasTheItemDefaultsAndImageVariantsKeepTheirType) {
     const auto item = control->Groups()->Add("Menu")->Items()->Add("Club Members");
     EXPECT_EQ(item->Text(), "Club Members");
     EXPECT_EQ(item->Key(), "");
@@ -110,8 +104,7 @@ TEST_F(ListbarTest, NewItemHasTheItemDefaultsAndImageVariantsKeepTheirType)
     EXPECT_EQ(item->LargeImage().typeId(), QMetaType::Short);
 }
 
-TEST_F(ListbarTest, GroupsAreFoundByPositionAndByKeyWithoutCase)
-{
+TEST_F(ListbarTest, GroupsAreFoundByPositionAndByKeyWithoutCase) {
     const auto groups = control->Groups();
     const auto menu = groups->Add("Menu", gtaLeft, "menu");
     const auto more = groups->Add("More", gtaRight, "More");
@@ -146,8 +139,7 @@ TEST_F(ListbarTest, GroupsAreFoundByPositionAndByKeyWithoutCase)
     EXPECT_EQ(texts(groups->NewEnum()), (QStringList{"Menu", "More"}));
 }
 
-TEST_F(ListbarTest, KeyInUseLeavesTheCollectionAndReturnsADetachedObject)
-{
+TEST_F(ListbarTest, KeyInUseLeavesTheCollectionAndReturnsADetachedObject) {
     const auto groups = control->Groups();
     groups->Add("Menu", gtaCenter, "Menu");
     const auto refused = groups->Add("Second menu", gtaCenter, "MENU");
@@ -168,8 +160,7 @@ TEST_F(ListbarTest, KeyInUseLeavesTheCollectionAndReturnsADetachedObject)
     EXPECT_EQ(items->IndexOf(refusedItem), 0);
 }
 
-TEST_F(ListbarTest, WritingAKeyDoesNotReKeyTheCollection)
-{
+TEST_F(ListbarTest, WritingAKeyDoesNotReKeyTheCollection) {
     const auto groups = control->Groups();
     const auto group = groups->Add("Menu", gtaCenter, "old");
     resetCounts();
@@ -187,8 +178,7 @@ TEST_F(ListbarTest, WritingAKeyDoesNotReKeyTheCollection)
     EXPECT_EQ(repaints, 0);
 }
 
-TEST_F(ListbarTest, RemoveRepaintsAndClearReplacesTheContentWithoutRepaint)
-{
+TEST_F(ListbarTest, RemoveRepaintsAndClearReplacesTheContentWithoutRepaint) {
     const auto groups = control->Groups();
     const auto menu = groups->Add("Menu", gtaCenter, "Menu");
     groups->Add("More");
@@ -214,8 +204,7 @@ TEST_F(ListbarTest, RemoveRepaintsAndClearReplacesTheContentWithoutRepaint)
     EXPECT_EQ(menu->Text(), "Still here");
 }
 
-TEST_F(ListbarTest, AddObjectAppendsUnderTheObjectsKeyKeepingItsBackReference)
-{
+TEST_F(ListbarTest, AddObjectAppendsUnderTheObjectsKeyKeepingItsBackReference) {
     const auto groups = control->Groups();
     auto loose = std::make_shared<Group>();
     loose->setKey("Loose");
@@ -236,8 +225,7 @@ TEST_F(ListbarTest, AddObjectAppendsUnderTheObjectsKeyKeepingItsBackReference)
     EXPECT_EQ(repaints, 2);
 }
 
-TEST_F(ListbarTest, UseSmallImagesResetsScrollOnlyOnChangeAndReachesEveryItem)
-{
+TEST_F(ListbarTest, UseSmallImagesResetsScrollOnlyOnChangeAndReachesEveryItem) {
     const auto group = control->Groups()->Add("Menu");
     const auto first = group->Items()->Add("Club Members");
 
@@ -258,8 +246,7 @@ TEST_F(ListbarTest, UseSmallImagesResetsScrollOnlyOnChangeAndReachesEveryItem)
     EXPECT_TRUE(group->Items()->Add("Tournaments")->UseSmallImages());
 }
 
-TEST_F(ListbarTest, ActiveGroupIsWrittenWithoutRangeTest)
-{
+TEST_F(ListbarTest, ActiveGroupIsWrittenWithoutRangeTest) {
     control->Groups()->Add("Menu");
     control->Groups()->Add("More");
     resetCounts();
@@ -285,8 +272,7 @@ TEST_F(ListbarTest, ActiveGroupIsWrittenWithoutRangeTest)
     EXPECT_TRUE(marks.isEmpty());
 }
 
-TEST_F(ListbarTest, EveryWriteRepaintsAndMarksAsItShould)
-{
+TEST_F(ListbarTest, EveryWriteRepaintsAndMarksAsItShould) {
     const auto group = control->Groups()->Add("Menu");
     const auto item = group->Items()->Add("Club Members");
     struct Case {
@@ -296,8 +282,10 @@ TEST_F(ListbarTest, EveryWriteRepaintsAndMarksAsItShould)
         QString mark;
     };
     const Case cases[] = {
-        {"LargeImages", [&] { control->setLargeImages(std::make_shared<cImageList>()); }, false, "LargeImages"},
-        {"SmallImages", [&] { control->setSmallImages(std::make_shared<cImageList>()); }, false, "SmallImages"},
+        {"LargeImages", [&] { control->setLargeImages(std::make_shared<cImageList>()); }, false,
+         "LargeImages"},
+        {"SmallImages", [&] { control->setSmallImages(std::make_shared<cImageList>()); }, false,
+         "SmallImages"},
         {"UseXPThemes", [&] { control->setUseXPThemes(true); }, true, "UseXPThemes"},
         {"Groupheight", [&] { control->setGroupheight(30); }, true, ""},
         {"BorderColor", [&] { control->setBorderColor(0xFF); }, true, "BorderColor"},
@@ -349,8 +337,7 @@ TEST_F(ListbarTest, EveryWriteRepaintsAndMarksAsItShould)
     EXPECT_EQ(control->font().pointSize(), 12);
 }
 
-TEST_F(ListbarTest, CollectionsRepaintAsTheyShould)
-{
+TEST_F(ListbarTest, CollectionsRepaintAsTheyShould) {
     const auto groups = control->Groups();
     resetCounts();
     const auto group = groups->Add("Menu");
@@ -369,8 +356,7 @@ TEST_F(ListbarTest, CollectionsRepaintAsTheyShould)
     EXPECT_TRUE(marks.isEmpty());
 }
 
-TEST_F(ListbarTest, RedrawFillsTheSurfaceWithTheBackground)
-{
+TEST_F(ListbarTest, RedrawFillsTheSurfaceWithTheBackground) {
     control->Redraw();
     const QImage *surface = HandleTable::surface(control->hdc());
     ASSERT_NE(surface, nullptr);
@@ -378,8 +364,7 @@ TEST_F(ListbarTest, RedrawFillsTheSurfaceWithTheBackground)
     EXPECT_EQ(surface->pixel(60, 150), control->palette().color(QPalette::Button).rgb());
 }
 
-TEST_F(ListbarTest, ResizeScrollsTheOpenGroupBackAndRepaints)
-{
+TEST_F(ListbarTest, ResizeScrollsTheOpenGroupBackAndRepaints) {
     const auto menu = control->Groups()->Add("Menu");
     const auto more = control->Groups()->Add("More");
     control->setActiveGroup(2);
@@ -395,8 +380,7 @@ TEST_F(ListbarTest, ResizeScrollsTheOpenGroupBackAndRepaints)
     EXPECT_EQ(HandleTable::surface(control->hdc())->size(), QSize(140, 320));
 }
 
-TEST_F(ListbarTest, ShowingTheControlBindsItsGroupsAgain)
-{
+TEST_F(ListbarTest, ShowingTheControlBindsItsGroupsAgain) {
     const auto replacement = std::make_shared<Groups>();
     control->setGroups(replacement);
     EXPECT_EQ(replacement->owner(), nullptr);
@@ -404,8 +388,7 @@ TEST_F(ListbarTest, ShowingTheControlBindsItsGroupsAgain)
     EXPECT_EQ(replacement->owner(), control.get());
 }
 
-TEST_F(ListbarTest, ObjectsTheHostHoldsOutliveTheControlSafely)
-{
+TEST_F(ListbarTest, ObjectsTheHostHoldsOutliveTheControlSafely) {
     const auto groups = control->Groups();
     const auto group = groups->Add("Menu");
     const auto item = group->Items()->Add("Club Members");
@@ -423,8 +406,7 @@ TEST_F(ListbarTest, ObjectsTheHostHoldsOutliveTheControlSafely)
     EXPECT_TRUE(item->UseSmallImages());
 }
 
-TEST(KeyedCollectionLimits, PositionsStayWithinSixteenBits)
-{
+TEST(KeyedCollectionLimits, PositionsStayWithinSixteenBits) {
     Items items;
     for (int i = 0; i < Items::kMaxCount; ++i)
         items.Add(QString());

@@ -89,8 +89,9 @@ public:
     std::int32_t hIml() const { return m_hIml; }
     // The images from start to end side by side on the background colour; both ends
     // default to the first and the last image.
-    Picture ImagePictureStrip(const QVariant &vStartKey = {}, const QVariant &vEndKey = {},
-                              std::int32_t oBackColor = static_cast<std::int32_t>(0x8000000Fu)) const;
+    Picture
+    ImagePictureStrip(const QVariant &vStartKey = {}, const QVariant &vEndKey = {},
+                      std::int32_t oBackColor = static_cast<std::int32_t>(0x8000000Fu)) const;
     Picture IconToPicture(std::int32_t hIcon) const;
     Picture BitmapToPicture(std::int32_t hBmp) const;
     // The plain colour of a colour value that may name a system colour; -1 when it names
@@ -100,8 +101,7 @@ public:
 private:
     std::optional<qsizetype> indexOf(const QVariant &key) const;
     std::int32_t addImageFile(const QString &fileName, ImageTypes iType, const QVariant &vKey,
-                              bool mapColours, std::int32_t backColour,
-                              const QVariant &keyAfter);
+                              bool mapColours, std::int32_t backColour, const QVariant &keyAfter);
     std::int32_t addAndReportPosition(std::int32_t handle, ImageTypes iType, const QVariant &vKey,
                                       std::int32_t backColour, const QVariant &keyAfter);
 

@@ -24,9 +24,8 @@ public:
     // Makes a group belonging to this collection's control and appends it under Key when
     // that is not empty; a key in use leaves the collection as it was, and the new group is
     // still returned, belonging to no collection.
-    std::shared_ptr<PathwellControls::Group> Add(const QString &Text,
-                                                 GroupTextAlignment TextAlign = gtaCenter,
-                                                 const QString &Key = {});
+    std::shared_ptr<PathwellControls::Group>
+    Add(const QString &Text, GroupTextAlignment TextAlign = gtaCenter, const QString &Key = {});
     // Appends an existing group under its own Key when that is not empty, leaving its back
     // reference as it is.
     void AddObject(const std::shared_ptr<PathwellControls::Group> &obj);

@@ -21,8 +21,7 @@ public:
     static constexpr std::int32_t kMaxCount = 32767;
 
     // The first member, in order, whose own Key equals sKey with case.
-    std::shared_ptr<T> FromKey(const QString &sKey) const
-    {
+    std::shared_ptr<T> FromKey(const QString &sKey) const {
         for (const Entry &entry : m_entries) {
             if (entry.member->Key() == sKey)
                 return entry.member;
@@ -31,8 +30,7 @@ public:
     }
 
     // The member at a position, or under a key compared without case.
-    std::shared_ptr<T> Item(const QVariant &Index) const
-    {
+    std::shared_ptr<T> Item(const QVariant &Index) const {
         const auto found = find(Index);
         return found ? m_entries[*found].member : nullptr;
     }
@@ -42,8 +40,7 @@ public:
     std::int32_t Count() const { return static_cast<std::int32_t>(m_entries.size()); }
 
     // The position of that very member; 0 when it is absent.
-    std::int16_t IndexOf(const std::shared_ptr<T> &member) const
-    {
+    std::int16_t IndexOf(const std::shared_ptr<T> &member) const {
         for (qsizetype i = 0; i < m_entries.size(); ++i) {
             if (m_entries[i].member == member)
                 return static_cast<std::int16_t>(i + 1);
@@ -52,8 +49,7 @@ public:
     }
 
     // The members in order, as they are now.
-    QList<std::shared_ptr<T>> NewEnum() const
-    {
+    QList<std::shared_ptr<T>> NewEnum() const {
         QList<std::shared_ptr<T>> members;
         members.reserve(m_entries.size());
         for (const Entry &entry : m_entries)
@@ -63,16 +59,14 @@ public:
 
 protected:
     // Refuses a missing member, a key already in use and a full collection.
-    bool append(const std::shared_ptr<T> &member, const QString &key)
-    {
+    bool append(const std::shared_ptr<T> &member, const QString &key) {
         if (!member || m_entries.size() >= kMaxCount || (!key.isEmpty() && findKey(key)))
             return false;
         m_entries.append({member, key});
         return true;
     }
 
-    void remove(const QVariant &Index)
-    {
+    void remove(const QVariant &Index) {
         if (const auto found = find(Index))
             m_entries.removeAt(*found);
     }
@@ -85,8 +79,7 @@ private:
         QString key;
     };
 
-    std::optional<qsizetype> find(const QVariant &Index) const
-    {
+    std::optional<qsizetype> find(const QVariant &Index) const {
         const VariantIndex index = VariantIndex::read(Index, false);
         if (index.position) {
             if (*index.position >= 1 && *index.position <= m_entries.size())
@@ -96,8 +89,7 @@ private:
         return index.key ? findKey(*index.key) : std::nullopt;
     }
 
-    std::optional<qsizetype> findKey(const QString &key) const
-    {
+    std::optional<qsizetype> findKey(const QString &key) const {
         if (key.isEmpty())
             return std::nullopt;
         for (qsizetype i = 0; i < m_entries.size(); ++i) {

@@ -16,8 +16,7 @@ struct VariantIndex {
     std::optional<qint64> position;
     std::optional<QString> key;
 
-    static VariantIndex read(const QVariant &index, bool digitsArePositions)
-    {
+    static VariantIndex read(const QVariant &index, bool digitsArePositions) {
         switch (index.typeId()) {
         case QMetaType::Short:
         case QMetaType::UShort:
@@ -48,8 +47,7 @@ struct VariantIndex {
     }
 
 private:
-    static std::optional<qint64> positionFromReal(double value)
-    {
+    static std::optional<qint64> positionFromReal(double value) {
         // Beyond this magnitude no collection position is meant, and the conversion is safe.
         constexpr double kLargest = 9.0e15;
         if (!std::isfinite(value) || std::fabs(value) > kLargest)
@@ -57,8 +55,7 @@ private:
         return static_cast<qint64>(std::nearbyint(value));
     }
 
-    static bool isDigits(const QString &text)
-    {
+    static bool isDigits(const QString &text) {
         if (text.isEmpty())
             return false;
         for (const QChar c : text) {
