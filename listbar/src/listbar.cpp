@@ -106,7 +106,11 @@ void Listbar::PropChanged() {
 }
 
 void Listbar::Redraw() {
-    if (m_surface.size() != size())
+    // A control larger than any screen gets no off-screen image rather than a huge one.
+    constexpr qint64 kMaxSurfacePixels = 64 * 1024 * 1024;
+    if (qint64(width()) * height() > kMaxSurfacePixels)
+        m_surface = QImage();
+    else if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     m_surface.fill(toQColor(translateColour(kButtonFace, palette())));
     update();

@@ -364,6 +364,15 @@ TEST_F(ListbarTest, RedrawFillsTheSurfaceWithTheBackground) {
     EXPECT_EQ(surface->pixel(60, 150), control->palette().color(QPalette::Button).rgb());
 }
 
+TEST_F(ListbarTest, HugeControlDrawsNothingAndRecoversWhenSmallAgain) {
+    control->resize(100000, 100000);
+    control->Redraw();
+    EXPECT_TRUE(HandleTable::surface(control->hdc())->isNull());
+    control->resize(50, 60);
+    control->Redraw();
+    EXPECT_EQ(HandleTable::surface(control->hdc())->size(), QSize(50, 60));
+}
+
 TEST_F(ListbarTest, ResizeScrollsTheOpenGroupBackAndRepaints) {
     const auto menu = control->Groups()->Add("Menu");
     const auto more = control->Groups()->Add("More");
