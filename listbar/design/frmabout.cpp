@@ -42,7 +42,6 @@ QString buildKind() {
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
 
     QPalette band = ui->bandFrame->palette();
     band.setColor(QPalette::Window, Qt::white);
