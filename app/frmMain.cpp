@@ -77,6 +77,7 @@ void frmMain::connectCommands()
         hidePanels();
         close();
     });
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::listOpenWindows);
     connect(mnuShowHelp, &QAction::triggered, this, [] { services().help->showTopic(helpTopic); });
 
     connect(DBList1, &widgets::DBList::entryChosen, this, [this](const data::Bookmark &chosen) {
@@ -92,6 +93,25 @@ void frmMain::connectCommands()
         action->setEnabled(false);
     for (QPushButton *button : {cmdSchedule, cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})
         button->setEnabled(false);
+}
+
+void frmMain::listOpenWindows()
+{
+    for (QAction *entry : std::as_const(openWindowEntries_))
+        delete entry;
+    openWindowEntries_.clear();
+    for (QWidget *window : platform::Forms::loaded()) {
+        if (window == this || !window->isVisible())
+            continue;
+        if (openWindowEntries_.isEmpty())
+            openWindowEntries_ << mnuFile->addSeparator();
+        QAction *entry = mnuFile->addAction(window->windowTitle());
+        connect(entry, &QAction::triggered, window, [window] {
+            window->raise();
+            window->activateWindow();
+        });
+        openWindowEntries_ << entry;
+    }
 }
 
 void frmMain::showMemberPanel()

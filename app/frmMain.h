@@ -26,10 +26,13 @@ protected:
 private:
     void bindControls();
     void connectCommands();
+    // The File menu ends with the program's other open windows.
+    void listOpenWindows();
 
     data::RecordSource *Data1;
     data::RecordSource *datEvents;
     data::RecordSource *DatListmem;
     data::RecordSource *DatMembers;
+    QList<QAction *> openWindowEntries_;
     bool closing_ = false;
 };

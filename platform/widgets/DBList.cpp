@@ -10,12 +10,13 @@ DBList::DBList(QWidget *parent) : QListView(parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Choosing with the mouse or moving through the list with the keys both choose.
     const auto choose = [this] {
         if (const auto chosen = selectedBookmark())
             emit entryChosen(*chosen);
     };
     connect(this, &QListView::clicked, this, choose);
-    connect(this, &QListView::activated, this, choose);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, choose);
 }
 
 void DBList::setRowSource(data::RecordSource *source, const QString &listField)

@@ -25,7 +25,7 @@ public:
     void selectRow(int row);
 
 signals:
-    // An entry was clicked or chosen with the keyboard.
+    // An entry was clicked or made current with the keyboard.
     void entryChosen(const data::Bookmark &bookmark);
 
 protected:

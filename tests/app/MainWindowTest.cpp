@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -148,6 +149,22 @@ TEST_F(MainWindowTest, HelpShowsTopic100AndF1TheContents)
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(window->findChild<QWidget *>(QStringLiteral("Text1")), &f1);
     EXPECT_EQ(fakes_.help->contentsShown, 1);
+}
+
+TEST_F(MainWindowTest, TheFileMenuListsTheOtherOpenWindows)
+{
+    openMain();
+    auto *other = platform::Forms::show<QWidget>();
+    other->setWindowTitle(QStringLiteral("Reminders"));
+    auto *file = child<QMenu>("mnuFile");
+    for (int opened = 0; opened < 2; ++opened) {
+        emit file->aboutToShow();
+        QStringList entries;
+        for (QAction *action : file->actions())
+            entries << action->text();
+        EXPECT_EQ(entries, (QStringList{"Club Members", "Tournament Schedule", "", "Exit", "",
+                                        "Reminders"}));
+    }
 }
 
 TEST_F(MainWindowTest, ClosingAsksAboutBackupAndNoUnloadsEveryWindow)

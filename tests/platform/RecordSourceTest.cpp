@@ -103,6 +103,18 @@ TEST_F(RecordSourceTest, UpdateStoresWhatTheBoxesHoldAndRefusedWritesKeepTheEdit
                                              "WHERE rowid = 4")),
               (QList<QVariantList>{{QStringLiteral("Dee"), QVariant()}}));
 
+    // A combo's typed text is its value, whether or not the list offers it.
+    auto *remarksChoice = new widgets::BoundComboBox(window);
+    remarksChoice->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+    remarksChoice->bindTo(source, QStringLiteral("Remarks"));
+    EXPECT_EQ(remarksChoice->currentText(), QStringLiteral("one"));
+    source->Edit();
+    remarksChoice->setCurrentText(QStringLiteral("Maybe"));
+    source->Update();
+    EXPECT_EQ(queryRows(path, QStringLiteral("SELECT \"Remarks\" FROM \"Anglers\" WHERE rowid = 1")),
+              (QList<QVariantList>{{QStringLiteral("Maybe")}}));
+    delete remarksChoice;
+
     // A value too long for its field stops the move and stays in the box.
     source->MoveFirst();
     name->setText(QStringLiteral("A name far too long for twenty"));
