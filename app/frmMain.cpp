@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClubDatabase.h"
+#include "frmAdddata.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
 #include "services/ProgramFolder.h"
@@ -77,6 +78,10 @@ void frmMain::connectCommands()
         hidePanels();
         close();
     });
+    connect(mnuOptions, &QAction::triggered, this, handler([this] {
+        platform::Forms::show<frmAdddata>();
+        hide();
+    }));
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::listOpenWindows);
     connect(mnuShowHelp, &QAction::triggered, this, [] { services().help->showTopic(helpTopic); });
 
@@ -88,7 +93,7 @@ void frmMain::connectCommands()
     });
 
     // These open windows that this program does not have yet.
-    for (QAction *action : {mnuTeams, mnuSingles, mnuOpen, mnuOptions, mnuCalendar, mnuReminders,
+    for (QAction *action : {mnuTeams, mnuSingles, mnuOpen, mnuCalendar, mnuReminders,
                             mnuContacts, mnuMemberStats, mnuUpdate, mnuAbout})
         action->setEnabled(false);
     for (QPushButton *button : {cmdSchedule, cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})

@@ -12,6 +12,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     picture_ = picture;
+    updateGeometry();
     update();
 }
 

@@ -14,6 +14,7 @@ public:
 
     void setPicture(const QPixmap &picture);
     const QPixmap &picture() const { return picture_; }
+    QSize sizeHint() const override { return picture_.size(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,6 @@
 #include "ClubDatabase.h"
 #include "ProgramFolderFixture.h"
+#include "frmAdddata.h"
 #include "frmMain.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
@@ -149,6 +150,20 @@ TEST_F(MainWindowTest, HelpShowsTopic100AndF1TheContents)
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(window->findChild<QWidget *>(QStringLiteral("Text1")), &f1);
     EXPECT_EQ(fakes_.help->contentsShown, 1);
+}
+
+TEST_F(MainWindowTest, OptionsHideTheMainWindowUntilTheyClose)
+{
+    frmMain *window = openMain();
+    platform::Forms::setMainWindow(window);
+    trigger("mnuOptions");
+    auto *options = platform::Forms::find<frmAdddata>();
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    options->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, TheFileMenuListsTheOtherOpenWindows)
