@@ -166,9 +166,7 @@ TEST_F(ClubOptionsTest, EachListAddsCancelsNavigatesAndGuardsItsLastEntry)
         executeSql(clubdata::clubDatabasePath(),
                    QStringLiteral("DELETE FROM \"%1\" WHERE rowid NOT IN (SELECT rowid FROM \"%1\" "
                                   "ORDER BY rowid LIMIT 2)").arg(table));
-        window->findChild<data::RecordSource *>(QStringLiteral("Data") +
-                                                (table == "Options" ? QStringLiteral("Options") : table))
-            ->Refresh();
+        window->findChild<data::RecordSource *>(QStringLiteral("Data") + table)->Refresh();
         click(QStringLiteral("cmdNext") + suffix);
         fakes_.prompter->answers.push_back(Answer::Yes);
         click(QStringLiteral("cmdDelete") + suffix);
