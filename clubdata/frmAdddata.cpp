@@ -1,7 +1,7 @@
 #include "frmAdddata.h"
 
 #include "ClubDatabase.h"
-#include "services/Forms.h"
+#include "MainWindowLink.h"
 
 #include <QScreen>
 
@@ -59,8 +59,8 @@ frmAdddata::frmAdddata(QWidget *parent)
     clubEditor_->setButtons({.edit = cmdEdit, .save = cmdSave, .cancel = cmdCancel, .close = cmdExit});
     clubEditor_->afterSave = [] {
         // The main window shows the club's name under its picture.
-        if (QWidget *main = platform::Forms::mainWindow())
-            main->findChild<data::RecordSource *>(QStringLiteral("Data1"))->Refresh();
+        if (auto *clubInfo = clubdata::mainwindow::recordSource("Data1"))
+            clubInfo->Refresh();
     };
     connect(clubEditor_, &RecordEditor::editingChanged, this,
             [this](bool editing) { SSTab1->setTabEnabled(1, !editing); });
@@ -119,8 +119,4 @@ void frmAdddata::lockOthers(QObject *editor, bool editing)
     }
 }
 
-frmAdddata::~frmAdddata()
-{
-    if (QWidget *main = platform::Forms::mainWindow())
-        main->show();
-}
+frmAdddata::~frmAdddata() { clubdata::mainwindow::show(); }

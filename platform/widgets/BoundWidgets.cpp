@@ -58,4 +58,39 @@ void BoundComboBox::showValue(const QVariant &value)
     showing_ = false;
 }
 
+void DBCombo::setRowSource(data::RecordSource *source, const QString &listField)
+{
+    const QString shown = currentText();
+    const bool changed = hasChange();
+    QStringList entries;
+    for (const auto &[bookmark, value] : source->recordset().column(listField))
+        entries << fieldText(value);
+    clear();
+    addItems(entries);
+    showValue(shown);
+    if (changed)
+        markChanged();
+    else
+        forgetChange();
+}
+
+BoundDateEdit::BoundDateEdit(QWidget *parent) : QDateEdit(parent)
+{
+    setCalendarPopup(true);
+    setDisplayFormat(data::shortDateFormat());
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        if (!showing_)
+            markChanged();
+    });
+}
+
+void BoundDateEdit::showValue(const QVariant &value)
+{
+    if (!value.toDate().isValid())
+        return;
+    showing_ = true;
+    setDate(value.toDate());
+    showing_ = false;
+}
+
 } // namespace widgets

@@ -3,6 +3,7 @@
 #include "data/RecordSource.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,6 +53,29 @@ public:
     explicit BoundComboBox(QWidget *parent = nullptr);
     void showValue(const QVariant &value) override;
     QVariant editedValue() const override { return currentText(); }
+
+private:
+    bool showing_ = false;
+};
+
+// A bound combo that lists one field of every record of a row source and
+// writes the chosen or typed text into its own field.
+class DBCombo : public BoundComboBox {
+    Q_OBJECT
+public:
+    explicit DBCombo(QWidget *parent = nullptr) : BoundComboBox(parent) {}
+    // Lists the field of every record now, keeping the text shown.
+    void setRowSource(data::RecordSource *source, const QString &listField);
+};
+
+// A date picker bound to a date field. A record without a date shows no date
+// until one is set.
+class BoundDateEdit : public QDateEdit, public data::BoundControl {
+    Q_OBJECT
+public:
+    explicit BoundDateEdit(QWidget *parent = nullptr);
+    void showValue(const QVariant &value) override;
+    QVariant editedValue() const override { return date(); }
 
 private:
     bool showing_ = false;
