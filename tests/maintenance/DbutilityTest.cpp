@@ -20,7 +20,8 @@ using testsupport::queryRows;
 
 namespace {
 
-TEST(SizeText, IsTheKilobytesInTheGeneralNumberFormat) {
+TEST(SizeText, IsTheKilobytesInTheGeneralNumberFormat)
+{
     const std::pair<qint64, const char *> cases[] = {
         {1024, "1 KB"},         {2560, "2.5 KB"}, {3072, "3 KB"},
         {1000, "0.9765625 KB"}, {0, "0 KB"},      {52428800, "51200 KB"},
@@ -76,7 +77,8 @@ protected:
     QString backupFolder;
 };
 
-TEST_F(DbutilityTest, OpensOnTheBackupTabWithTheDatabaseSize) {
+TEST_F(DbutilityTest, OpensOnTheBackupTabWithTheDatabaseSize)
+{
     auto *window = utility();
     EXPECT_EQ(window->windowTitle(), QStringLiteral(" Creelbook Database Utility"));
     auto *tabs = child<QTabWidget>("SSTab1");
@@ -93,7 +95,8 @@ TEST_F(DbutilityTest, OpensOnTheBackupTabWithTheDatabaseSize) {
     EXPECT_EQ(fakes_.help->topics, std::vector<int>{300});
 }
 
-TEST_F(DbutilityTest, BackupReplacesRosterbaseInTheChosenFolderWhileTheClubIsHeld) {
+TEST_F(DbutilityTest, BackupReplacesRosterbaseInTheChosenFolderWhileTheClubIsHeld)
+{
     const QString copy = QDir(backupFolder).filePath(QStringLiteral("rosterbase.mdb"));
     QFile old(copy);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -113,13 +116,15 @@ TEST_F(DbutilityTest, BackupReplacesRosterbaseInTheChosenFolderWhileTheClubIsHel
               QStringList{QStringLiteral("rosterbase.mdb")});
 }
 
-TEST_F(DbutilityTest, ACancelledBackupWritesAndSaysNothing) {
+TEST_F(DbutilityTest, ACancelledBackupWritesAndSaysNothing)
+{
     click("cmdBackup");
     EXPECT_TRUE(fakes_.prompter->calls.empty());
     EXPECT_TRUE(QDir(backupFolder).isEmpty());
 }
 
-TEST_F(DbutilityTest, AFailedBackupIsReported) {
+TEST_F(DbutilityTest, AFailedBackupIsReported)
+{
     // The chosen folder has gone by the time the copy is made.
     fakes_.dialogs->fileNames.push_back(path(QStringLiteral("gone/rosterbase")));
     click("cmdBackup");
@@ -158,7 +163,8 @@ public:
     using DbutilityTest::windowHoldingTheClub;
 };
 
-TEST_P(RestoreTest, RestoresOnlyASoundClubDatabase) {
+TEST_P(RestoreTest, RestoresOnlyASoundClubDatabase)
+{
     const QString chosen = GetParam().prepare(*this);
     if (!chosen.isEmpty())
         fakes_.dialogs->fileNames.push_back(chosen);
@@ -224,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
                     false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(DbutilityTest, RepairCompactsTheClubAndShowsTheNewSize) {
+TEST_F(DbutilityTest, RepairCompactsTheClubAndShowsTheNewSize)
+{
     executeSql(club, QStringLiteral("INSERT INTO \"Contacts\" (\"Name\", \"Remarks\") "
                                     "SELECT 'x', hex(randomblob(20000)) FROM \"Members\""));
     executeSql(club, QStringLiteral("DELETE FROM \"Contacts\" WHERE \"Name\" = 'x'"));
@@ -245,7 +252,8 @@ TEST_F(DbutilityTest, RepairCompactsTheClubAndShowsTheNewSize) {
               (QList<QVariantList>{{QStringLiteral("12")}}));
 }
 
-TEST_F(DbutilityTest, RepairWhileAWindowHoldsTheClubChangesNothing) {
+TEST_F(DbutilityTest, RepairWhileAWindowHoldsTheClubChangesNothing)
+{
     windowHoldingTheClub();
     const QByteArray before = [this] {
         QFile file(club);
@@ -265,7 +273,8 @@ TEST_F(DbutilityTest, RepairWhileAWindowHoldsTheClubChangesNothing) {
     EXPECT_EQ(file.readAll(), before);
 }
 
-TEST_F(DbutilityTest, ExitClosesEveryWindowAndTheUtilityLast) {
+TEST_F(DbutilityTest, ExitClosesEveryWindowAndTheUtilityLast)
+{
     QPointer<QWidget> holder = windowHoldingTheClub();
     maintenance::HelpService help;
     help.setHelpFile(path(QStringLiteral("Kelso.hlp")));

@@ -68,7 +68,8 @@ protected:
     }
 };
 
-TEST_F(InterruptedMaintenanceTest, KilledStepsLeaveTheOldOrTheNewDatabase) {
+TEST_F(InterruptedMaintenanceTest, KilledStepsLeaveTheOldOrTheNewDatabase)
+{
     install();
     const QString small = path(QStringLiteral("small.mdb"));
     const QString large = path(QStringLiteral("large.mdb"));
