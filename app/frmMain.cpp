@@ -1,7 +1,10 @@
 #include "frmMain.h"
 
 #include "ClubDatabase.h"
+#include "frmAbout.h"
 #include "frmAdddata.h"
+#include "frmDbutility.h"
+#include "frmUpdate.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
 #include "services/ProgramFolder.h"
@@ -84,6 +87,10 @@ void frmMain::connectCommands()
     }));
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::listOpenWindows);
     connect(mnuShowHelp, &QAction::triggered, this, [] { services().help->showTopic(helpTopic); });
+    connect(mnuUpdate, &QAction::triggered, this,
+            [] { platform::Forms::show<maintenance::frmUpdate>(); });
+    connect(mnuAbout, &QAction::triggered, this,
+            [] { platform::Forms::show<maintenance::frmAbout>(); });
 
     connect(DBList1, &widgets::DBList::entryChosen, this, [this](const data::Bookmark &chosen) {
         handler([&] { datEvents->setBookmark(chosen); })();
@@ -94,7 +101,7 @@ void frmMain::connectCommands()
 
     // These open windows that this program does not have yet.
     for (QAction *action : {mnuTeams, mnuSingles, mnuOpen, mnuCalendar, mnuReminders,
-                            mnuContacts, mnuMemberStats, mnuUpdate, mnuAbout})
+                            mnuContacts, mnuMemberStats})
         action->setEnabled(false);
     for (QPushButton *button : {cmdSchedule, cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})
         button->setEnabled(false);
@@ -160,10 +167,16 @@ void frmMain::closeEvent(QCloseEvent *event)
         return;
     }
     // The close is never cancelled; the answer only decides what follows.
-    services().prompter->message(platform::Icon::Question,
-                                 QStringLiteral("Do you want to backup the Database ?"),
-                                 platform::Buttons::YesNo, QStringLiteral("Close Program"));
+    const platform::Answer backup = services().prompter->message(
+        platform::Icon::Question, QStringLiteral("Do you want to backup the Database ?"),
+        platform::Buttons::YesNo, QStringLiteral("Close Program"));
     closing_ = true;
+    if (backup == platform::Answer::Yes) {
+        // The utility takes this window's place; the other windows stay open.
+        platform::Forms::show<maintenance::frmDbutility>();
+        event->accept();
+        return;
+    }
     try {
         platform::Forms::unloadAll(this);
     } catch (...) {

@@ -8,7 +8,10 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace data {
 
@@ -339,6 +342,79 @@ void CompactDatabase(const QString &sourcePath, const QString &targetPath)
         throw EngineError(QStringLiteral("The database \"%1\" already exists.").arg(targetPath));
     const auto source = Connection::open(sourcePath, false);
     execute(*source, QStringLiteral("VACUUM INTO ?"), {targetPath});
+}
+
+namespace {
+
+// Flushes a file or a folder to the disk. A rename is only as durable as the
+// file it moves and the folder that records it.
+bool syncToDisk(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
+}
+
+} // namespace
+
+void replaceFile(const QString &from, const QString &to)
+{
+    requireClosed(from);
+    requireClosed(to);
+    const QString failed =
+        QStringLiteral("The file \"%1\" can not be put in the place of \"%2\".").arg(from, to);
+    if (!syncToDisk(from))
+        throw EngineError(failed);
+    // rename() swaps the directory entry in one step, replacing an existing file.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw EngineError(failed);
+    // Some file systems can not sync a folder; the rename is done all the same.
+    syncToDisk(QFileInfo(to).absolutePath());
+}
+
+void copyDatabase(const QString &sourcePath, const QString &targetPath)
+{
+    requireClosed(targetPath);
+    const QString partial = targetPath + QStringLiteral(".partial");
+    // A copy left by an interrupted run, with its journal, must not meet the new one.
+    const auto discardPartial = [&partial] {
+        QFile::remove(partial);
+        QFile::remove(partial + QStringLiteral("-journal"));
+    };
+    discardPartial();
+    try {
+        {
+            const auto source = Connection::open(sourcePath, false);
+            const auto target = Connection::open(partial, true);
+            sqlite3_backup *backup =
+                sqlite3_backup_init(target->handle(), "main", source->handle(), "main");
+            if (!backup)
+                target->fail(sqlite3_errcode(target->handle()));
+            // One step copies every page under one read lock: a consistent snapshot.
+            const int code = sqlite3_backup_step(backup, -1);
+            sqlite3_backup_finish(backup);
+            if (code != SQLITE_DONE)
+                throw EngineError(messageFor(code, targetPath, sqlite3_errstr(code)));
+        }
+        // Both connections are closed first: the source may be the target itself.
+        replaceFile(partial, targetPath);
+    } catch (const EngineError &) {
+        discardPartial();
+        throw;
+    }
+}
+
+void checkIntegrity(const QString &path)
+{
+    const auto connection = Connection::open(path, false);
+    Statement check(*connection, QStringLiteral("PRAGMA integrity_check"));
+    const QString result = check.step() ? check.text(0).toString() : QString();
+    if (result != QLatin1String("ok"))
+        throw EngineError(
+            QStringLiteral("The database \"%1\" is damaged: %2").arg(path, result));
 }
 
 // ---------------------------------------------------------------- Recordset

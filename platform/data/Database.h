@@ -73,6 +73,17 @@ bool isFileOpen(const QString &path);
 // File operations that refuse to touch a file this process holds open.
 void removeFile(const QString &path);
 void renameFile(const QString &from, const QString &to);
+// Puts `from` in the place of `to` in one atomic step, so that `to` is always
+// either the old file or the new one. Neither may be open in this process.
+void replaceFile(const QString &from, const QString &to);
+
+// Writes a consistent copy of a database through SQLite's online backup, even
+// while a connection of this process holds the source. The copy is built
+// beside the target and then replaces it, so the target is never half written.
+void copyDatabase(const QString &sourcePath, const QString &targetPath);
+
+// Throws when SQLite's integrity check finds the database damaged.
+void checkIntegrity(const QString &path);
 
 // A record's position in its table; valid for every recordset over the same
 // table of the same file.

@@ -1,7 +1,10 @@
 #include "ClubDatabase.h"
 #include "ProgramFolderFixture.h"
+#include "frmAbout.h"
 #include "frmAdddata.h"
+#include "frmDbutility.h"
 #include "frmMain.h"
+#include "frmUpdate.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
 
@@ -208,6 +211,35 @@ TEST_F(MainWindowTest, ClosingAsksAboutBackupAndNoUnloadsEveryWindow)
               (QList<QVariantList>{
                   {QStringLiteral("Club president. Runs a 20 ft. bass boat with a 225 hp "
                                   "outboard. Last words.")}}));
+}
+
+TEST_F(MainWindowTest, YesOpensTheDatabaseUtilityAndLeavesTheOtherWindowsOpen)
+{
+    QPointer<frmMain> main = openMain();
+    QPointer<QWidget> beside = platform::Forms::show<QWidget>();
+    fakes_.prompter->answers.push_back(platform::Answer::Yes);
+    trigger("mnuExit");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_TRUE(main.isNull());
+    ASSERT_FALSE(beside.isNull());
+    EXPECT_TRUE(beside->isVisible());
+    auto *utility = platform::Forms::find<maintenance::frmDbutility>();
+    ASSERT_TRUE(utility);
+    EXPECT_TRUE(utility->isVisible());
+    // The main window let go of the club database, so a repair can replace it.
+    EXPECT_FALSE(data::isFileOpen(clubdata::clubDatabasePath()));
+}
+
+TEST_F(MainWindowTest, TheHelpMenuOpensTheUpdateAndAboutWindows)
+{
+    openMain();
+    trigger("mnuUpdate");
+    trigger("mnuAbout");
+    ASSERT_TRUE(platform::Forms::find<maintenance::frmUpdate>());
+    EXPECT_TRUE(platform::Forms::find<maintenance::frmUpdate>()->isVisible());
+    ASSERT_TRUE(platform::Forms::find<maintenance::frmAbout>());
+    EXPECT_TRUE(platform::Forms::find<maintenance::frmAbout>()->isVisible());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "services/Forms.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,31 @@ TEST_F(HelpServiceTest, ShowsTheInstalledTopicsAndFollowsLinks)
     // Asking again uses the same window.
     service.showContents();
     EXPECT_EQ(platform::Forms::find<HelpWindow>(), window);
+    EXPECT_TRUE(fakes_.prompter->calls.empty());
+}
+
+TEST_F(HelpServiceTest, EveryTopicTheProgramOpensHasAPageAndEveryLinkLeadsToOne)
+{
+    install();
+    const auto help = HelpFile::read(path(QStringLiteral("Kelso.hlp")));
+    ASSERT_TRUE(help);
+    const QList<int> opened = {100, 300, 1100, 1200, 1300, 1400};
+    static const QRegularExpression link(QStringLiteral("href=\"topic:(\\d+)\""));
+    for (const int context : help->contexts()) {
+        SCOPED_TRACE(context);
+        for (const auto &match : link.globalMatch(help->topic(context)->html))
+            EXPECT_TRUE(help->topic(match.captured(1).toInt())) << match.captured(0).toStdString();
+    }
+
+    HelpService service;
+    service.setHelpFile(path(QStringLiteral("Kelso.hlp")));
+    for (const int context : opened) {
+        SCOPED_TRACE(context);
+        EXPECT_TRUE(help->topic(HelpFile::contentsTopic)
+                        ->html.contains(QStringLiteral("topic:%1\"").arg(context)));
+        service.showTopic(context);
+        EXPECT_EQ(platform::Forms::find<HelpWindow>()->currentTopic(), context);
+    }
     EXPECT_TRUE(fakes_.prompter->calls.empty());
 }
 

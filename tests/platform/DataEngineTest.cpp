@@ -2,6 +2,7 @@
 #include "data/Database.h"
 #include "data/Dates.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -229,6 +230,55 @@ TEST_F(DataEngineTest, FilesOpenInTheProcessCanNotBeDeletedRenamedOrCompacted)
     EXPECT_THROW(CompactDatabase(path, copy), EngineError);
     removeFile(copy);
     EXPECT_FALSE(QFile::exists(copy));
+}
+
+TEST_F(DataEngineTest, CopiesAreWholeWhileTheSourceIsHeldAndReplaceTheTarget)
+{
+    const QString target = folder.filePath(QStringLiteral("copy.mdb"));
+    const QString names = QStringLiteral("SELECT \"Name\" FROM \"Fish Log\"");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("last year's copy");
+    old.close();
+
+    auto records = open();
+    records->MoveLast();
+    records->Edit();
+    records->setValue(QStringLiteral("Name"), QStringLiteral("z"));
+    records->Update();
+    copyDatabase(path, target);
+    EXPECT_EQ(queryRows(target, names), (QList<QVariantList>{{"a"}, {"b"}, {"z"}}));
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral(".partial")));
+
+    // A failed copy leaves the target as it was and nothing beside it.
+    executeSql(path, QStringLiteral("DELETE FROM \"Fish Log\""));
+    EXPECT_THROW(copyDatabase(folder.filePath(QStringLiteral("none.mdb")), target), EngineError);
+    {
+        auto held = Database::OpenDatabase(target);
+        EXPECT_THROW(copyDatabase(path, target), EngineError);
+        EXPECT_THROW(replaceFile(path, target), EngineError);
+    }
+    EXPECT_EQ(queryRows(target, names).size(), 3);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("copy.mdb"), QStringLiteral("log.mdb")}));
+
+    records.reset();
+    replaceFile(path, target);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(queryRows(target, names).isEmpty());
+}
+
+TEST_F(DataEngineTest, TheIntegrityCheckFindsDamagedPages)
+{
+    EXPECT_NO_THROW(checkIntegrity(path));
+    // Page 2 is the root of "Fish Log"; the schema on page 1 still reads.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(4096));
+    file.write(QByteArray(4096, '\x5a'));
+    file.close();
+    EXPECT_NO_THROW(Database::OpenDatabase(path).tableNames());
+    EXPECT_THROW(checkIntegrity(path), EngineError);
 }
 
 TEST_F(DataEngineTest, OpeningWhatIsNotADatabaseFailsWithAMessage)
