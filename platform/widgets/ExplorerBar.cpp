@@ -1,6 +1,7 @@
 #include "ExplorerBar.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMap>
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <cmath>
 #include <utility>
 
 namespace widgets {
@@ -24,6 +26,18 @@ constexpr int pictureSize = 16;
 constexpr int pictureGap = 6;
 constexpr int chevronSize = 16;
 constexpr int cornerRadius = 4;
+
+// An item row holds its picture and then its text, indented on both sides.
+QRect pictureRect(const QRect &row)
+{
+    return QRect(row.left() + itemIndent, row.top() + (row.height() - pictureSize) / 2, pictureSize,
+                 pictureSize);
+}
+
+QRect textRect(const QRect &row)
+{
+    return row.adjusted(itemIndent + pictureSize + pictureGap, 0, -itemIndent, 0);
+}
 
 QColor orElse(const QColor &colour, const QColor &fallback)
 {
@@ -389,21 +403,24 @@ void ExplorerBar::layoutEntries()
 
 QSize ExplorerBar::sizeHint() const
 {
-    const QFontMetrics titleMetrics(titleFont_);
-    const QFontMetrics itemMetrics(itemFont_);
+    // Whole pixels rounded up, so that no text is elided at the hinted size.
+    const auto textWidth = [](const QFont &font, const QString &text) {
+        return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+    };
+    // What an item row needs besides its text: the box's edges, indents and picture.
+    const int itemChrome = 2 + 2 * itemIndent + pictureSize + pictureGap;
     int width = 0;
     int height = margin - groupSpacing;
     for (const Group &group : groups_) {
         if (!group.visible)
             continue;
-        width = std::max(width, titleMetrics.horizontalAdvance(group.title) + chevronSize + 3 * margin);
+        width = std::max(width, textWidth(titleFont_, group.title) + chevronSize + 3 * margin);
         height += groupSpacing + titleHeight();
         if (group.expanded && !group.items.isEmpty())
             height += 2 * boxPadding + int(group.items.size()) * (itemHeight() + itemSpacing) -
                       itemSpacing;
         for (const Item &item : group.items)
-            width = std::max(width, 2 * itemIndent + pictureSize + pictureGap +
-                                        itemMetrics.horizontalAdvance(item.text));
+            width = std::max(width, textWidth(itemFont_, item.text) + itemChrome);
     }
     return {width + 2 * margin, std::max(height, 0) + margin};
 }
@@ -434,13 +451,18 @@ void ExplorerBar::paintEvent(QPaintEvent *)
             painter.setBrush(group.boxFill);
             painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
         }
-        QPainterPath bandShape;
-        bandShape.addRoundedRect(QRectF(band), cornerRadius, cornerRadius);
-        bandShape.addRect(QRectF(band).adjusted(0, band.height() / 2.0, 0, 0));
+        // Rounded at the top only, where it does not meet the box.
+        const QRectF outline(band);
+        const double corner = 2 * cornerRadius;
+        QPainterPath bandShape(outline.bottomLeft());
+        bandShape.arcTo(QRectF(outline.topLeft(), QSizeF(corner, corner)), 180, -90);
+        bandShape.arcTo(QRectF(outline.right() - corner, outline.top(), corner, corner), 90, -90);
+        bandShape.lineTo(outline.bottomRight());
+        bandShape.closeSubpath();
         QLinearGradient gradient(band.topLeft(), band.topRight());
         gradient.setColorAt(0, orElse(group.gradientStart, group.boxFill));
         gradient.setColorAt(1, orElse(group.gradientEnd, palette().color(QPalette::Button)));
-        painter.fillPath(bandShape.simplified(), gradient);
+        painter.fillPath(bandShape, gradient);
 
         const bool titleHot = hot_ == Entry{index, -1};
         const QColor titleColour =
@@ -458,10 +480,8 @@ void ExplorerBar::paintEvent(QPaintEvent *)
         for (int item = 0; item < group.items.size(); ++item) {
             const Item &entry = group.items[item];
             const QRect row = itemRects_[index][item];
-            const QRect picture(row.left() + itemIndent - 1, row.center().y() - pictureSize / 2 + 1,
-                                pictureSize, pictureSize);
             if (entry.picture >= 1 && entry.picture <= pictures_.size())
-                painter.drawPixmap(picture, pictures_[entry.picture - 1]);
+                painter.drawPixmap(pictureRect(row), pictures_[entry.picture - 1]);
 
             const bool hot = hot_ == Entry{index, item};
             QFont font = itemFont_;
@@ -469,8 +489,7 @@ void ExplorerBar::paintEvent(QPaintEvent *)
                 font.setUnderline(group.hotItemUnderline);
                 font.setBold(group.hotItemBold);
             }
-            const QRect text(picture.right() + 1 + pictureGap, row.top(),
-                             row.right() - picture.right() - pictureGap - itemIndent, row.height());
+            const QRect text = textRect(row);
             painter.setFont(font);
             painter.setPen(hot ? orElse(group.hotItemText, group.itemText) : group.itemText);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,

@@ -294,16 +294,17 @@ void FlexGrid::sort(Sort sort)
 
     // Each cell is read once; the comparisons then only look at these keys.
     struct Key {
-        QString text;
+        QString folded; // compared as text regardless of case
         std::optional<double> number;
     };
     const QLocale locale;
     std::vector<Key> keys;
     keys.reserve(size_t(dataRows));
     for (int row = 1; row <= dataRows; ++row) {
-        Key key{textMatrix(row, col_), std::nullopt};
+        const QString &text = model_->text(row, col_);
+        Key key{text.toCaseFolded(), std::nullopt};
         bool isNumber = false;
-        const double number = locale.toDouble(key.text, &isNumber);
+        const double number = locale.toDouble(text, &isNumber);
         if (isNumber && std::isfinite(number))
             key.number = number;
         keys.push_back(std::move(key));
@@ -314,7 +315,7 @@ void FlexGrid::sort(Sort sort)
         const Key &right = keys[size_t(b)];
         if (left.number && right.number)
             return *left.number < *right.number;
-        return QString::compare(left.text, right.text, Qt::CaseInsensitive) < 0;
+        return left.folded < right.folded;
     };
     std::vector<int> order(static_cast<size_t>(dataRows));
     std::iota(order.begin(), order.end(), 0);
