@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <cmath>
 #include <utility>
 
@@ -124,8 +124,9 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
-                                                    : nullptr;
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -492,8 +493,9 @@ void ExplorerBar::paintEvent(QPaintEvent *)
             const QRect text = textRect(row);
             painter.setFont(font);
             painter.setPen(hot ? orElse(group.hotItemText, group.itemText) : group.itemText);
-            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                             QFontMetrics(font).elidedText(entry.text, Qt::ElideRight, text.width()));
+            const QString visibleText =
+                QFontMetrics(font).elidedText(entry.text, Qt::ElideRight, text.width());
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, visibleText);
         }
     }
 

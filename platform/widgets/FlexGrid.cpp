@@ -183,7 +183,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableView(parent), model_(new FlexGridMod
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     model_->reset({GridRow{{QString()}, {}}});
-    widths_.assign(1, horizontalHeader()->defaultSectionSize() * twipsPerPixel);
+    widths_.assign(1, defaultWidth());
     applyWidth(0);
 
     // A separator dragged by the user sets the width the grid reports.
@@ -228,7 +228,7 @@ void FlexGrid::refill()
 
     // Column widths belong to the grid, not to its content: they outlast a refill.
     std::vector<int> widths = widths_;
-    widths.resize(contents.front().texts.size(), horizontalHeader()->defaultSectionSize() * twipsPerPixel);
+    widths.resize(contents.front().texts.size(), defaultWidth());
     model_->reset(std::move(contents));
     widths_ = std::move(widths);
     for (int col = 0; col < cols(); ++col)
@@ -237,6 +237,11 @@ void FlexGrid::refill()
     row_ = rows() > 1 ? 1 : 0;
     col_ = cols() > 1 ? 1 : 0;
     showCurrentCell();
+}
+
+int FlexGrid::defaultWidth() const
+{
+    return horizontalHeader()->defaultSectionSize() * twipsPerPixel;
 }
 
 int FlexGrid::rows() const { return model_->gridRows(); }
@@ -340,7 +345,7 @@ void FlexGrid::sort(Sort sort)
 int FlexGrid::addColumn()
 {
     model_->appendColumn();
-    widths_.push_back(horizontalHeader()->defaultSectionSize() * twipsPerPixel);
+    widths_.push_back(defaultWidth());
     applyWidth(cols() - 1);
     return cols() - 1;
 }
@@ -389,11 +394,11 @@ bool sortByDate(FlexGrid &grid, int dateColumn)
     for (int row = 1; row < grid.rows(); ++row) {
         const auto date = data::readDate(grid.textMatrix(row, dateColumn));
         if (!date) {
-            platform::services().prompter->message(
-                platform::Icon::Stop,
-                platform::lines({QStringLiteral("One of the Dates is not in the proper format."),
-                                 QStringLiteral("Please check your schedule for an incorrect date."),
-                                 QStringLiteral("Close this form and check your Bookings.")}));
+            const QStringList message{
+                QStringLiteral("One of the Dates is not in the proper format."),
+                QStringLiteral("Please check your schedule for an incorrect date."),
+                QStringLiteral("Close this form and check your Bookings.")};
+            platform::services().prompter->message(platform::Icon::Stop, platform::lines(message));
             return false;
         }
         grid.setTextMatrix(row, keyColumn, QString::number(data::dayNumber(*date)));

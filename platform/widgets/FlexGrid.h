@@ -65,6 +65,7 @@ private:
     void refill();
     void showCurrentCell();
     void applyWidth(int col);
+    int defaultWidth() const;
 
     FlexGridModel *model_;
     QPointer<data::RecordSource> source_;

@@ -33,7 +33,6 @@ protected:
                                         "('2004-12-01', 'center hill', '10.5'), "
                                         "('2005-01-15', 'Percy Priest', '10')"));
         source = new RecordSource(path, QStringLiteral("Tournament"), &grid);
-        source->open();
         grid.setRecordSource(source);
         grid.resize(600, 300);
     }
@@ -73,7 +72,8 @@ TEST_F(FlexGridTest, ShowsTheWholeTableUnderAHeaderRowBesideASelectorColumn)
     // Changed records are read again; widths the program set stay, appended columns go.
     grid.setColWidth(2, 2600);
     grid.addColumn();
-    executeSql(path, QStringLiteral("INSERT INTO \"Tournament\" VALUES ('2005-03-01', 'Kentucky', '')"));
+    executeSql(path,
+               QStringLiteral("INSERT INTO \"Tournament\" VALUES ('2005-03-01', 'Kentucky', '')"));
     source->Refresh();
     EXPECT_EQ(grid.rows(), 5);
     EXPECT_EQ(grid.cols(), 4);
@@ -196,7 +196,8 @@ TEST_F(FlexGridTest, DateSortStopsAtADateItCannotReadAndKeepsTheOrder)
     } cases[] = {
         {"empty date",
          [&] {
-             executeSql(path, QStringLiteral("UPDATE \"Tournament\" SET \"Date\" = NULL WHERE rowid = 3"));
+             executeSql(path, QStringLiteral(
+                                  "UPDATE \"Tournament\" SET \"Date\" = NULL WHERE rowid = 3"));
              source->Refresh();
          }},
         {"day and month swapped", [&] { grid.setTextMatrix(3, 1, QStringLiteral("31/12/2004")); }},
