@@ -218,8 +218,6 @@ ExplorerBar::ExplorerBar(QWidget *parent) : QWidget(parent)
     itemFont_ = font();
 }
 
-ExplorerBar::~ExplorerBar() = default;
-
 void ExplorerBar::setPictures(const QList<QPixmap> &pictures)
 {
     pictures_ = pictures;

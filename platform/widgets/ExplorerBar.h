@@ -34,7 +34,6 @@ public:
     };
 
     explicit ExplorerBar(QWidget *parent = nullptr);
-    ~ExplorerBar() override;
 
     void setPictures(const QList<QPixmap> &pictures);
     const QList<QPixmap> &pictures() const { return pictures_; }

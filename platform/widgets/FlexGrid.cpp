@@ -195,8 +195,6 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableView(parent), model_(new FlexGridMod
             });
 }
 
-FlexGrid::~FlexGrid() = default;
-
 void FlexGrid::setRecordSource(data::RecordSource *source)
 {
     if (source_)

@@ -25,7 +25,6 @@ public:
     enum class Sort { GenericAscending = 1, GenericDescending = 2, NumericAscending = 3 };
 
     explicit FlexGrid(QWidget *parent = nullptr);
-    ~FlexGrid() override;
 
     // Reads the whole table now, and again whenever the source's records change.
     void setRecordSource(data::RecordSource *source);
