@@ -3,7 +3,10 @@
 #include "ClubDatabase.h"
 #include "frmAbout.h"
 #include "frmAdddata.h"
+#include "frmAddmember.h"
+#include "frmAddtournament.h"
 #include "frmDbutility.h"
+#include "frmSchedule.h"
 #include "frmUpdate.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
@@ -36,6 +39,7 @@ frmMain::frmMain(QWidget *parent)
     ImgBass->setPicture(QPixmap(QStringLiteral(":/app/bass.ppm")));
     bindControls();
     connectCommands();
+    fillActionPanes();
 
     services().help->setHelpFile(
         platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\Kelso.hlp")));
@@ -99,12 +103,148 @@ void frmMain::connectCommands()
         handler([&] { DatMembers->setBookmark(chosen); })();
     });
 
+    connect(cmdSchedule, &QPushButton::clicked, this,
+            handler([] { platform::Forms::show<frmSchedule>(); }));
+
     // These open windows that this program does not have yet.
     for (QAction *action : {mnuTeams, mnuSingles, mnuOpen, mnuCalendar, mnuReminders,
                             mnuContacts, mnuMemberStats})
         action->setEnabled(false);
-    for (QPushButton *button : {cmdSchedule, cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})
+    for (QPushButton *button : {cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})
         button->setEnabled(false);
+}
+
+void frmMain::fillActionPanes()
+{
+    const auto picture = [](const char *name) {
+        return QPixmap(QStringLiteral(":/app/%1.png").arg(QString::fromLatin1(name)));
+    };
+    const auto menu = [](std::initializer_list<std::pair<const char *, int>> items, int gradientEnd,
+                         int hotTitle) {
+        widgets::ExplorerBar::Group group;
+        group.title = QStringLiteral("Menu");
+        group.boxOutline = widgets::windowsColor(0);
+        group.gradientStart = widgets::windowsColor(16777215);
+        group.gradientEnd = widgets::windowsColor(gradientEnd);
+        group.hotTitleText = widgets::windowsColor(hotTitle);
+        group.hotItemText = widgets::windowsColor(128);
+        for (const auto &[text, pictureIndex] : items)
+            group.items.append({QString::fromLatin1(text), pictureIndex, {}});
+        return group;
+    };
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    for (widgets::ExplorerBar *pane : {ExplorerBar1, ExplorerBar2}) {
+        pane->setTitleFont(titleFont);
+        pane->setItemFont(font());
+    }
+    ExplorerBar1->setPictures({picture("add"), picture("edit"), picture("remove"),
+                               picture("email"), picture("print")});
+    ExplorerBar1->addGroup(menu({{"Add New Member", 1},
+                                 {"Edit this Member", 2},
+                                 {"Delete this Member", 3},
+                                 {"Email this Member", 4},
+                                 {"Print Member List", 5}},
+                                7960953, 6381921));
+    ExplorerBar2->setPictures(
+        {picture("calendar"), picture("edit"), picture("remove"), picture("print")});
+    ExplorerBar2->addGroup(menu({{"Add a Tournament", 1},
+                                 {"Edit this Tournament", 2},
+                                 {"Delete this Tournament", 3},
+                                 {"Print Schedule", 4},
+                                 {"", -1}},
+                                8421504, 8289918));
+    connect(ExplorerBar1, &widgets::ExplorerBar::itemClick, this,
+            [this](const widgets::ExplorerBar::Item &item) {
+                handler([&] { memberAction(item.text); })();
+            });
+    connect(ExplorerBar2, &widgets::ExplorerBar::itemClick, this,
+            [this](const widgets::ExplorerBar::Item &item) {
+                handler([&] { tournamentAction(item.text); })();
+            });
+
+    clubdata::EditorTexts memberTexts;
+    memberTexts.refusalName = QStringLiteral("Member");
+    memberTexts.deleteQuestion = [this] {
+        return QStringLiteral("Are you sure you want to delete ") + Text2->text() + QLatin1Char('?');
+    };
+    memberDelete_ = new clubdata::RecordEditor(DatMembers, memberTexts, this);
+    memberDelete_->afterDelete = [this] {
+        DatListmem->Refresh();
+        Label19->setText(QString::number(DatMembers->RecordCount()) +
+                         QStringLiteral(" Members are listed."));
+    };
+
+    clubdata::EditorTexts tournamentTexts;
+    tournamentTexts.refusalName = QStringLiteral("Tournament");
+    tournamentTexts.deleteQuestion = [this] {
+        return QStringLiteral("Are you sure you want to delete this Tournament for ") +
+               Label1->text() + QLatin1Char('?');
+    };
+    tournamentDelete_ = new clubdata::RecordEditor(datEvents, tournamentTexts, this);
+    tournamentDelete_->setDeleteWithoutMoves(true);
+    tournamentDelete_->afterDelete = [this] {
+        datEvents->Refresh();
+        Label19->setText(QString::number(datEvents->RecordCount()) +
+                         QStringLiteral(" Tournaments are scheduled."));
+    };
+}
+
+void frmMain::memberAction(const QString &item)
+{
+    using platform::Forms;
+    if (item == QLatin1String("Add New Member")) {
+        Forms::show<frmAddmember>()->addMember();
+    } else if (item == QLatin1String("Edit this Member")) {
+        Forms::show<frmAddmember>()->editMember(DatMembers->bookmark());
+    } else if (item == QLatin1String("Print Member List")) {
+        services().reports->preview(
+            {platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\member.rpt")),
+             clubdata::clubDatabasePath(), QStringLiteral("Members"),
+             QStringLiteral("Club Members")});
+    } else if (item == QLatin1String("Delete this Member")) {
+        memberDelete_->remove();
+    } else if (item == QLatin1String("Email this Member")) {
+        emailMember();
+    }
+}
+
+void frmMain::emailMember()
+{
+    using platform::Icon;
+    const QString address = Label33->text();
+    if (address.isEmpty()) {
+        services().prompter->message(Icon::Exclamation, QStringLiteral("There is no email address for ") +
+                                                            Text2->text() + QLatin1Char('.'));
+        return;
+    }
+    // Every character but letters, digits and "@" is encoded, so that an address
+    // can not add recipients, a subject or other headers to the message.
+    const QUrl mail(QStringLiteral("mailto:") +
+                    QString::fromLatin1(QUrl::toPercentEncoding(address, "@")));
+    if (!services().shell->open(mail))
+        services().prompter->message(
+            Icon::Exclamation,
+            platform::lines({QStringLiteral("Can't find Email program."),
+                             QStringLiteral("This command may not work if you are not using MS Outlook.")}),
+            platform::Buttons::Ok, QStringLiteral("Email Program not found"));
+}
+
+void frmMain::tournamentAction(const QString &item)
+{
+    using platform::Forms;
+    if (item == QLatin1String("Add a Tournament")) {
+        Forms::show<frmAddtournament>()->addTournament(services().clock->today());
+    } else if (item == QLatin1String("Edit this Tournament")) {
+        Forms::show<frmAddtournament>()->editTournament(datEvents->bookmark());
+    } else if (item == QLatin1String("Print Schedule")) {
+        services().reports->preview(
+            {platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\tschedule.rpt")),
+             clubdata::clubDatabasePath(), QStringLiteral("Tournament"),
+             QStringLiteral("Tournament Schedule")});
+    } else if (item == QLatin1String("Delete this Tournament")) {
+        tournamentDelete_->remove();
+    }
 }
 
 void frmMain::listOpenWindows()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordEditor.h"
 #include "data/RecordSource.h"
 #include "ui_frmMain.h"
 
@@ -19,6 +20,10 @@ public:
     void showTournamentPanel();
     void hidePanels();
 
+    // The action panes: an item's text chooses the action; other texts do nothing.
+    void memberAction(const QString &item);
+    void tournamentAction(const QString &item);
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -26,6 +31,8 @@ protected:
 private:
     void bindControls();
     void connectCommands();
+    void fillActionPanes();
+    void emailMember();
     // The File menu ends with the program's other open windows.
     void listOpenWindows();
 
@@ -33,6 +40,9 @@ private:
     data::RecordSource *datEvents;
     data::RecordSource *DatListmem;
     data::RecordSource *DatMembers;
+    // Deleting from the panels follows the record editor's guarded delete.
+    clubdata::RecordEditor *memberDelete_;
+    clubdata::RecordEditor *tournamentDelete_;
     QList<QAction *> openWindowEntries_;
     bool closing_ = false;
 };

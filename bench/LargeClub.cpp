@@ -6,20 +6,26 @@
 
 #include <QDate>
 
-void installLargeClub(const QString &home)
+void installLargeClub(const QString &home, int members, int tournaments)
 {
     qputenv("CREELBOOK_HOME", home.toUtf8());
     platform::installMissingContent();
     clubdata::prepareClubDatabase();
     auto database = data::Database::OpenDatabase(clubdata::clubDatabasePath());
     QString rows;
-    for (int i = 0; i < 10000; ++i)
+    for (int i = 0; i < members; ++i)
         rows += QStringLiteral("INSERT INTO \"Members\" (\"Name\", \"City\", \"Remarks\") VALUES "
                                "('Member %1', 'Lebanon', 'Fishes on weekends.');\n")
                     .arg(i);
-    for (int i = 0; i < 2000; ++i)
-        rows += QStringLiteral("INSERT INTO \"Tournament\" (\"Date\", \"Lake\", \"Ramp\") VALUES "
-                               "('%1', 'Percy Priest Lake', 'Seven Points Marina');\n")
-                    .arg(QDate(2000, 1, 1).addDays(i * 3).toString(Qt::ISODate));
+    // Dates and lakes out of order, so that sorting has work to do.
+    const QStringList lakes{"Percy Priest Lake", "Old Hickory Lake", "Center Hill Lake",
+                            "Kentucky Lake", "Cumberland River", "Tims Ford Lake"};
+    for (int i = 0; i < tournaments; ++i)
+        rows += QStringLiteral("INSERT INTO \"Tournament\" (\"Date\", \"Lake\", \"Ramp\", "
+                               "\"Start Time\", \"End Time\", \"Notes\") VALUES "
+                               "('%1', '%2', 'Seven Points Marina', '6:00 AM', '2:00 PM', "
+                               "'Team format, five fish limit.');\n")
+                    .arg(QDate(2000, 1, 1).addDays((i * 7919) % 9000).toString(Qt::ISODate),
+                         lakes[(i * 31) % lakes.size()]);
     database.runScript(rows);
 }

@@ -3,5 +3,5 @@
 #include <QString>
 
 // Points CREELBOOK_HOME at `home` and installs there a club database with
-// 10,000 more members and 2,000 more tournaments than the installed one.
-void installLargeClub(const QString &home);
+// that many more members and tournaments than the installed one.
+void installLargeClub(const QString &home, int members = 10000, int tournaments = 2000);
