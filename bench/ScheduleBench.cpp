@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -75,6 +76,7 @@ BENCHMARK(SortScheduleByDate)->Unit(benchmark::kMillisecond)->Iterations(20)->Re
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication application(argc, argv);
     QTemporaryDir home;
     installLargeClub(home.path(), 0, 10000);

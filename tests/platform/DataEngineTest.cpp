@@ -320,6 +320,13 @@ TEST(Dates, ReadsIsoAndShortDatesAndCountsDaysFrom1899)
     EXPECT_EQ(readDate(QString()), std::nullopt);
     EXPECT_EQ(readDate(QStringLiteral("13/45/2027")), std::nullopt);
     EXPECT_EQ(shortDate(QDate(2027, 3, 4)), QStringLiteral("3/4/2027"));
+    // Short forms with month names, such as the C locale's "d MMM yyyy".
+    const QLocale pinned;
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(readDate(shortDate(QDate(2027, 6, 9))), QDate(2027, 6, 9));
+    EXPECT_EQ(readDate(QStringLiteral("9 June 2027")), QDate(2027, 6, 9));
+    EXPECT_EQ(readDate(QStringLiteral("9 Jux 2027")), std::nullopt);
+    QLocale::setDefault(pinned);
     EXPECT_EQ(dayNumber(QDate(1899, 12, 31)), 1);
     EXPECT_EQ(dayNumber(QDate(2000, 1, 1)), 36526);
 }
