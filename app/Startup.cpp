@@ -3,6 +3,7 @@
 #include "ClubDatabase.h"
 #include "HelpWindow.h"
 #include "frmMain.h"
+#include "report/QtReports.h"
 #include "services/Forms.h"
 #include "services/Handlers.h"
 #include "services/ProgramFolder.h"
@@ -17,6 +18,7 @@ bool startCreelbook(QApplication &application)
 
     platform::Services desktop = platform::desktopServices();
     desktop.help = std::make_unique<maintenance::HelpService>();
+    desktop.reports = std::make_unique<report::QtReports>(clubdata::clubDatabasePath());
     platform::installServices(std::move(desktop));
     platform::installApplicationHooks(&application);
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "ClubDatabase.h"
+#include "data/Dates.h"
 #include "frmAbout.h"
 #include "frmAdddata.h"
 #include "frmAddmember.h"
@@ -12,7 +13,6 @@
 #include "services/Handlers.h"
 #include "services/ProgramFolder.h"
 #include "services/Services.h"
-#include "data/Dates.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -21,8 +21,7 @@ using platform::handler;
 using platform::services;
 
 namespace {
-data::RecordSource *recordSource(QObject *window, const char *name, const QString &table)
-{
+data::RecordSource *recordSource(QObject *window, const char *name, const QString &table) {
     auto *source = new data::RecordSource(clubdata::clubDatabasePath(), table, window);
     source->setObjectName(QString::fromLatin1(name));
     return source;
@@ -33,8 +32,7 @@ frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent), Data1(recordSource(this, "Data1", QStringLiteral("Club Info"))),
       datEvents(recordSource(this, "datEvents", QStringLiteral("Tournament"))),
       DatListmem(recordSource(this, "DatListmem", QStringLiteral("Members"))),
-      DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members")))
-{
+      DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members"))) {
     setupUi(this);
     ImgBass->setPicture(QPixmap(QStringLiteral(":/app/bass.ppm")));
     bindControls();
@@ -51,8 +49,7 @@ frmMain::frmMain(QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void frmMain::bindControls()
-{
+void frmMain::bindControls() {
     Label3->bindTo(Data1, QStringLiteral("Club Name"));
     Label4->bindTo(Data1, QStringLiteral("Club Address"));
     Label5->bindTo(Data1, QStringLiteral("Club City"));
@@ -67,18 +64,19 @@ void frmMain::bindControls()
 
     DBListmem->setRowSource(DatListmem, QStringLiteral("Name"));
     const std::pair<data::BoundControl *, const char *> memberFields[] = {
-        {Text2, "Name"},          {Text3, "Address"},       {Text5, "Address2"},
-        {Text6, "City"},          {Text7, "State"},         {Text8, "Zip Code"},
-        {Text9, "Home Phone"},    {Text10, "Work Phone"},   {Text11, "Mobile Phone"},
-        {Label33, "Email Address"}, {Label35, "Club Status"}, {Label37, "Member Number"},
+        {Text2, "Name"},          {Text3, "Address"},
+        {Text5, "Address2"},      {Text6, "City"},
+        {Text7, "State"},         {Text8, "Zip Code"},
+        {Text9, "Home Phone"},    {Text10, "Work Phone"},
+        {Text11, "Mobile Phone"}, {Label33, "Email Address"},
+        {Label35, "Club Status"}, {Label37, "Member Number"},
         {Label39, "Boater"},      {Text1, "Remarks"},
     };
     for (const auto &[control, field] : memberFields)
         control->bindTo(DatMembers, QString::fromLatin1(field));
 }
 
-void frmMain::connectCommands()
-{
+void frmMain::connectCommands() {
     connect(mnuMembers, &QAction::triggered, this, handler([this] { showMemberPanel(); }));
     connect(mnuSchedule, &QAction::triggered, this, handler([this] { showTournamentPanel(); }));
     connect(mnuExit, &QAction::triggered, this, [this] {
@@ -86,9 +84,9 @@ void frmMain::connectCommands()
         close();
     });
     connect(mnuOptions, &QAction::triggered, this, handler([this] {
-        platform::Forms::show<frmAdddata>();
-        hide();
-    }));
+                platform::Forms::show<frmAdddata>();
+                hide();
+            }));
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::listOpenWindows);
     connect(mnuShowHelp, &QAction::triggered, this, [] { services().help->showTopic(helpTopic); });
     connect(mnuUpdate, &QAction::triggered, this,
@@ -107,15 +105,14 @@ void frmMain::connectCommands()
             handler([] { platform::Forms::show<frmSchedule>(); }));
 
     // These open windows that this program does not have yet.
-    for (QAction *action : {mnuTeams, mnuSingles, mnuOpen, mnuCalendar, mnuReminders,
-                            mnuContacts, mnuMemberStats})
+    for (QAction *action :
+         {mnuTeams, mnuSingles, mnuOpen, mnuCalendar, mnuReminders, mnuContacts, mnuMemberStats})
         action->setEnabled(false);
     for (QPushButton *button : {cmdPicture, cmdTteams, cmdTsingle, cmdTopen, cmdStats})
         button->setEnabled(false);
 }
 
-void frmMain::fillActionPanes()
-{
+void frmMain::fillActionPanes() {
     const auto picture = [](const char *name) {
         return QPixmap(QStringLiteral(":/app/%1.png").arg(QString::fromLatin1(name)));
     };
@@ -138,8 +135,8 @@ void frmMain::fillActionPanes()
         pane->setTitleFont(titleFont);
         pane->setItemFont(font());
     }
-    ExplorerBar1->setPictures({picture("add"), picture("edit"), picture("remove"),
-                               picture("email"), picture("print")});
+    ExplorerBar1->setPictures(
+        {picture("add"), picture("edit"), picture("remove"), picture("email"), picture("print")});
     ExplorerBar1->addGroup(menu({{"Add New Member", 1},
                                  {"Edit this Member", 2},
                                  {"Delete this Member", 3},
@@ -166,7 +163,8 @@ void frmMain::fillActionPanes()
     clubdata::EditorTexts memberTexts;
     memberTexts.refusalName = QStringLiteral("Member");
     memberTexts.deleteQuestion = [this] {
-        return QStringLiteral("Are you sure you want to delete ") + Text2->text() + QLatin1Char('?');
+        return QStringLiteral("Are you sure you want to delete ") + Text2->text() +
+               QLatin1Char('?');
     };
     memberDelete_ = new clubdata::RecordEditor(DatMembers, memberTexts, this);
     memberDelete_->afterDelete = [this] {
@@ -190,18 +188,15 @@ void frmMain::fillActionPanes()
     };
 }
 
-void frmMain::memberAction(const QString &item)
-{
+void frmMain::memberAction(const QString &item) {
     using platform::Forms;
     if (item == QLatin1String("Add New Member")) {
         Forms::show<frmAddmember>()->addMember();
     } else if (item == QLatin1String("Edit this Member")) {
         Forms::show<frmAddmember>()->editMember(DatMembers->bookmark());
     } else if (item == QLatin1String("Print Member List")) {
-        services().reports->preview(
-            {platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\member.rpt")),
-             clubdata::clubDatabasePath(), QStringLiteral("Members"),
-             QStringLiteral("Club Members")});
+        services().reports->preview({.templatePath = platform::programPath(QStringLiteral(
+                                         "C:\\Program Files\\Creelbook\\member.rpt"))});
     } else if (item == QLatin1String("Delete this Member")) {
         memberDelete_->remove();
     } else if (item == QLatin1String("Email this Member")) {
@@ -209,13 +204,13 @@ void frmMain::memberAction(const QString &item)
     }
 }
 
-void frmMain::emailMember()
-{
+void frmMain::emailMember() {
     using platform::Icon;
     const QString address = Label33->text();
     if (address.isEmpty()) {
-        services().prompter->message(Icon::Exclamation, QStringLiteral("There is no email address for ") +
-                                                            Text2->text() + QLatin1Char('.'));
+        services().prompter->message(Icon::Exclamation,
+                                     QStringLiteral("There is no email address for ") +
+                                         Text2->text() + QLatin1Char('.'));
         return;
     }
     // Every character but letters, digits and "@" is encoded, so that an address
@@ -225,30 +220,27 @@ void frmMain::emailMember()
     if (!services().shell->open(mail))
         services().prompter->message(
             Icon::Exclamation,
-            platform::lines({QStringLiteral("Can't find Email program."),
-                             QStringLiteral("This command may not work if you are not using MS Outlook.")}),
+            platform::lines(
+                {QStringLiteral("Can't find Email program."),
+                 QStringLiteral("This command may not work if you are not using MS Outlook.")}),
             platform::Buttons::Ok, QStringLiteral("Email Program not found"));
 }
 
-void frmMain::tournamentAction(const QString &item)
-{
+void frmMain::tournamentAction(const QString &item) {
     using platform::Forms;
     if (item == QLatin1String("Add a Tournament")) {
         Forms::show<frmAddtournament>()->addTournament(services().clock->today());
     } else if (item == QLatin1String("Edit this Tournament")) {
         Forms::show<frmAddtournament>()->editTournament(datEvents->bookmark());
     } else if (item == QLatin1String("Print Schedule")) {
-        services().reports->preview(
-            {platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\tschedule.rpt")),
-             clubdata::clubDatabasePath(), QStringLiteral("Tournament"),
-             QStringLiteral("Tournament Schedule")});
+        services().reports->preview({.templatePath = platform::programPath(QStringLiteral(
+                                         "C:\\Program Files\\Creelbook\\tschedule.rpt"))});
     } else if (item == QLatin1String("Delete this Tournament")) {
         tournamentDelete_->remove();
     }
 }
 
-void frmMain::listOpenWindows()
-{
+void frmMain::listOpenWindows() {
     for (QAction *entry : std::as_const(openWindowEntries_))
         delete entry;
     openWindowEntries_.clear();
@@ -266,8 +258,7 @@ void frmMain::listOpenWindows()
     }
 }
 
-void frmMain::showMemberPanel()
-{
+void frmMain::showMemberPanel() {
     picMembers->setVisible(true);
     picEvents->setVisible(false);
     clubArea->setVisible(false);
@@ -275,8 +266,7 @@ void frmMain::showMemberPanel()
                      QStringLiteral(" Members are listed."));
 }
 
-void frmMain::showTournamentPanel()
-{
+void frmMain::showTournamentPanel() {
     picMembers->setVisible(false);
     picEvents->setVisible(true);
     clubArea->setVisible(false);
@@ -284,24 +274,20 @@ void frmMain::showTournamentPanel()
                      QStringLiteral(" Tournaments are Scheduled"));
 }
 
-void frmMain::hidePanels()
-{
+void frmMain::hidePanels() {
     picMembers->setVisible(false);
     picEvents->setVisible(false);
     clubArea->setVisible(true);
 }
 
-bool frmMain::event(QEvent *event)
-{
+bool frmMain::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
         Label18->setText(QStringLiteral("Today's Date: ") +
                          data::shortDate(services().clock->today()));
     return QMainWindow::event(event);
 }
 
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
+void frmMain::closeEvent(QCloseEvent *event) {
     if (closing_) {
         event->accept();
         return;

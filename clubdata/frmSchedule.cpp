@@ -7,8 +7,8 @@
 
 frmSchedule::frmSchedule(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      Data1(new data::RecordSource(clubdata::clubDatabasePath(), QStringLiteral("Tournament"), this))
-{
+      Data1(new data::RecordSource(clubdata::clubDatabasePath(), QStringLiteral("Tournament"),
+                                   this)) {
     Data1->setObjectName(QStringLiteral("Data1"));
     setupUi(this);
     MSFlexGrid1->setRecordSource(Data1);
@@ -23,24 +23,21 @@ frmSchedule::frmSchedule(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void frmSchedule::sortByLake()
-{
+void frmSchedule::sortByLake() {
     MSFlexGrid1->setCol(2);
     MSFlexGrid1->sort(widgets::FlexGrid::Sort::GenericAscending);
 }
 
-bool frmSchedule::sortByDate() { return widgets::sortByDate(*MSFlexGrid1, 1); }
-
-void frmSchedule::print()
-{
-    platform::services().reports->preview(
-        {platform::programPath(QStringLiteral("C:\\Program Files\\Creelbook\\tschedule.rpt")),
-         clubdata::clubDatabasePath(), QStringLiteral("Tournament"),
-         QStringLiteral("Tournament Schedule")});
+bool frmSchedule::sortByDate() {
+    return widgets::sortByDate(*MSFlexGrid1, 1);
 }
 
-bool frmSchedule::event(QEvent *event)
-{
+void frmSchedule::print() {
+    platform::services().reports->preview({.templatePath = platform::programPath(QStringLiteral(
+                                               "C:\\Program Files\\Creelbook\\tschedule.rpt"))});
+}
+
+bool frmSchedule::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
         Label1->setText(QString::number(Data1->RecordCount()) +
                         QStringLiteral(" Tournaments are scheduled."));

@@ -3,10 +3,15 @@
 #include <QDate>
 #include <QDateTime>
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <memory>
+
+namespace data {
+class RecordSource;
+}
 
 namespace platform {
 
@@ -55,20 +60,29 @@ public:
     virtual void showContents() = 0;
 };
 
-// What a print command asks of the report engine.
+// What a print command asks of the report engine: a template, a report title
+// and a data source. The data source is a database file and table, or an open
+// record source, whose file and table the report reads when it runs; the
+// report then follows a record source that was given another recordset.
+// Parts left empty fall back to the club database and the template's table.
 struct ReportRequest {
-    QString templatePath;
-    QString databasePath;
-    QString table;
-    QString title;
+    QString templatePath = {}; // a path in the program folder (programPath)
+    QString title = {};        // empty for the template's own title
+    QString databasePath = {};
+    QString table = {};
+    QPointer<data::RecordSource> recordSource = {};
 };
 
+// The report engine. A missing or faulty template, or one that names a table
+// or field the data source lacks, is reported as one message naming the file
+// and the fault; nothing is printed then.
 class Reports {
 public:
     virtual ~Reports() = default;
-    // Shows the report in the print preview.
+    // Runs the report to the print preview window "Print Preview", from which
+    // the user prints it or saves it as a PDF file.
     virtual void preview(const ReportRequest &request) = 0;
-    // Writes the report as a PDF file; false with a message in error on failure.
+    // Writes the report as a PDF file; false with the message in error on failure.
     virtual bool renderPdf(const ReportRequest &request, const QString &pdfPath,
                            QString *error) = 0;
 };
