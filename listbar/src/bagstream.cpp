@@ -35,8 +35,9 @@ template <typename T> void putLittleEndian(QByteArray &out, qsizetype at, T valu
 }
 
 void appendUtf16(QByteArray &out, const QString &text) {
-    for (const QChar c : text)
-        appendLittleEndian<std::uint16_t>(out, c.unicode());
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size());
+    qToLittleEndian<char16_t>(text.utf16(), text.size(), out.data() + start);
 }
 
 // Class identifiers are stored as their three leading numbers, little-endian, then 8 bytes.
@@ -127,7 +128,7 @@ void appendStream(QByteArray &out, const PropertyBag &bag) {
 // for nested streams, and only the first fault is described.
 class Reader {
 public:
-    Reader(const QByteArray &data, QString *fault) : m_data(data), m_fault(fault) {}
+    Reader(QByteArrayView data, QString *fault) : m_data(data), m_fault(fault) {}
 
     // Reads the stream at start, which may not reach beyond limit.
     PropertyBag readStream(qint64 start, qint64 limit, int depth) {
@@ -192,7 +193,7 @@ public:
 
 private:
     template <typename T> T number(qint64 offset) const {
-        return qFromLittleEndian<T>(m_data.constData() + offset);
+        return qFromLittleEndian<T>(m_data.data() + offset);
     }
 
     void fail(qint64 offset, const QString &fault) {
@@ -281,7 +282,7 @@ private:
                                 .arg(length));
             return std::nullopt;
         }
-        return m_data.mid(start + kByteArrayHeaderSize, length);
+        return m_data.sliced(start + kByteArrayHeaderSize, length).toByteArray();
     }
 
     std::optional<PropertyValue> readObject(qint64 start, qint64 end, int depth) {
@@ -289,7 +290,7 @@ private:
             fail(start, QStringLiteral("the object's class runs past the end of its entry"));
             return std::nullopt;
         }
-        const char *id = m_data.constData() + start;
+        const char *id = m_data.data() + start;
         const QUuid classId(number<std::uint32_t>(start), number<std::uint16_t>(start + 4),
                             number<std::uint16_t>(start + 6), id[8], id[9], id[10], id[11], id[12],
                             id[13], id[14], id[15]);
@@ -324,18 +325,17 @@ private:
             return std::nullopt;
         }
         font.faceName =
-            QString::fromLatin1(m_data.constData() + start + kFontFormHeaderSize, faceLength);
+            QString::fromLatin1(m_data.data() + start + kFontFormHeaderSize, faceLength);
         return font;
     }
 
     QString text(qint64 start, qint64 length) const {
         QString result(length, Qt::Uninitialized);
-        for (qint64 i = 0; i < length; ++i)
-            result[i] = QChar(number<std::uint16_t>(start + 2 * i));
+        qFromLittleEndian<char16_t>(m_data.data() + start, length, result.data());
         return result;
     }
 
-    const QByteArray &m_data;
+    QByteArrayView m_data;
     QString *m_fault;
 };
 
