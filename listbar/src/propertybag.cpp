@@ -8,6 +8,7 @@ namespace PathwellControls {
 namespace {
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::optional<std::int32_t> integerOf(const PropertyValue &value) {
     return std::visit(Overloaded{

@@ -21,6 +21,7 @@ using namespace PathwellControls;
 namespace {
 
 template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 QString quoted(const QString &text) {
     QString result = QStringLiteral("\"");
