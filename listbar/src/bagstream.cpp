@@ -14,6 +14,8 @@ namespace {
 
 constexpr qint64 kStreamHeaderSize = 8;
 constexpr qint64 kEntryHeaderSize = 12;
+// Where an entry keeps its distance to the next entry.
+constexpr qint64 kDistanceField = 8;
 constexpr qint64 kClassIdSize = 16;
 constexpr qint64 kFontFormHeaderSize = 11;
 constexpr qint64 kByteArrayHeaderSize = 10;
@@ -49,20 +51,17 @@ void appendClassId(QByteArray &out, const QUuid &id) {
 }
 
 BagStream::ValueType typeOf(const PropertyValue &value) {
-    switch (value.index()) {
-    case 1:
+    if (std::holds_alternative<std::int16_t>(value))
         return BagStream::Integer16;
-    case 2:
+    if (std::holds_alternative<std::int32_t>(value))
         return BagStream::Integer32;
-    case 3:
+    if (std::holds_alternative<QString>(value))
         return BagStream::String;
-    case 4:
+    if (std::holds_alternative<bool>(value))
         return BagStream::Boolean;
-    case 7:
+    if (std::holds_alternative<QByteArray>(value))
         return BagStream::ByteArray;
-    default:
-        return BagStream::Object;
-    }
+    return BagStream::Object;
 }
 
 void appendStream(QByteArray &out, const PropertyBag &bag);
@@ -107,7 +106,7 @@ void appendStream(QByteArray &out, const PropertyBag &bag) {
     for (const PropertyBag::Entry &entry : bag.entries()) {
         const qsizetype entryStart = out.size();
         if (previousEntry >= 0)
-            putLittleEndian(out, previousEntry + 8,
+            putLittleEndian(out, previousEntry + kDistanceField,
                             static_cast<std::int32_t>(entryStart - previousEntry));
         appendLittleEndian<std::uint16_t>(out, typeOf(entry.value));
         appendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(entry.name.size()));
@@ -119,7 +118,7 @@ void appendStream(QByteArray &out, const PropertyBag &bag) {
         previousEntry = entryStart;
     }
     if (previousEntry >= 0)
-        putLittleEndian(out, previousEntry + 8,
+        putLittleEndian(out, previousEntry + kDistanceField,
                         static_cast<std::int32_t>(firstEntry - previousEntry));
     putLittleEndian(out, streamStart + 4, static_cast<std::uint32_t>(out.size() - streamStart));
 }
@@ -163,24 +162,26 @@ public:
                 fail(offset, QStringLiteral("an entry header runs past the end of the stream"));
                 return bag;
             }
-            const qint64 distance = number<std::int32_t>(offset + 8);
+            const qint64 distance = number<std::int32_t>(offset + kDistanceField);
             const bool isLast = distance <= 0;
             if (!isLast && distance < kEntryHeaderSize) {
-                fail(offset + 8, QStringLiteral("the distance %1 to the next entry is shorter "
-                                                "than an entry header")
-                                     .arg(distance));
+                fail(offset + kDistanceField,
+                     QStringLiteral("the distance %1 to the next entry is shorter "
+                                    "than an entry header")
+                         .arg(distance));
                 return bag;
             }
             const qint64 entryEnd = isLast ? end : offset + distance;
             if (entryEnd > end) {
-                fail(offset + 8,
+                fail(offset + kDistanceField,
                      QStringLiteral("the distance %1 to the next entry runs past the end of the "
                                     "stream")
                          .arg(distance));
                 return bag;
             }
             if (isLast && offset + distance != firstEntry)
-                fail(offset + 8, QStringLiteral("the last entry does not point back to the first"));
+                fail(offset + kDistanceField,
+                     QStringLiteral("the last entry does not point back to the first"));
             readEntry(bag, offset, entryEnd, depth);
             if (isLast)
                 return bag;

@@ -1,5 +1,6 @@
 #include <pathwell/propertybag.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

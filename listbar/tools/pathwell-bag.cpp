@@ -13,15 +13,11 @@
 #include <QString>
 #include <QTextStream>
 
-#include <cstdio>
 #include <variant>
 
 using namespace PathwellControls;
 
 namespace {
-
-template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 QString quoted(const QString &text) {
     QString result = QStringLiteral("\"");
@@ -43,31 +39,30 @@ QString quoted(const QString &text) {
 void dump(QTextStream &out, const PropertyBag &bag, int depth) {
     const QString indent(2 * depth, QLatin1Char(' '));
     for (const PropertyBag::Entry &entry : bag.entries()) {
+        const PropertyValue &value = entry.value;
         out << indent << entry.name << "  ";
-        std::visit(
-            Overloaded{
-                [&](std::monostate) { out << "empty"; },
-                [&](std::int16_t number) { out << "16-bit integer  " << number; },
-                [&](std::int32_t number) { out << "32-bit integer  " << number; },
-                [&](const QString &text) { out << "string  " << quoted(text); },
-                [&](bool flag) { out << "Boolean  " << (flag ? "True" : "False"); },
-                [&](const StandardFont &font) {
-                    out << "object  standard font " << quoted(font.faceName) << ", "
-                        << font.sizeTenThousandthsOfPoint / 10000.0 << " points, weight "
-                        << font.weight << ", character set " << font.charset << ", style flags "
-                        << int(font.styleFlags);
-                },
-                [&](const PersistedObject &object) {
-                    out << "object  " << object.classId().toString(QUuid::WithBraces).toUpper()
-                        << ", nested stream of " << BagStream::toBytes(object.properties()).size()
-                        << " bytes\n";
-                    dump(out, object.properties(), depth + 1);
-                },
-                [&](const QByteArray &bytes) { out << "byte array  " << bytes.size() << " bytes"; },
-            },
-            entry.value);
-        if (!std::holds_alternative<PersistedObject>(entry.value))
-            out << '\n';
+        if (const auto *number = std::get_if<std::int16_t>(&value)) {
+            out << "16-bit integer  " << *number;
+        } else if (const auto *number = std::get_if<std::int32_t>(&value)) {
+            out << "32-bit integer  " << *number;
+        } else if (const auto *text = std::get_if<QString>(&value)) {
+            out << "string  " << quoted(*text);
+        } else if (const auto *flag = std::get_if<bool>(&value)) {
+            out << "Boolean  " << (*flag ? "True" : "False");
+        } else if (const auto *font = std::get_if<StandardFont>(&value)) {
+            out << "object  standard font " << quoted(font->faceName) << ", "
+                << font->sizeTenThousandthsOfPoint / 10000.0 << " points, weight " << font->weight
+                << ", character set " << font->charset << ", style flags " << int(font->styleFlags);
+        } else if (const auto *bytes = std::get_if<QByteArray>(&value)) {
+            out << "byte array  " << bytes->size() << " bytes";
+        } else if (const auto *object = std::get_if<PersistedObject>(&value)) {
+            out << "object  " << object->classId().toString(QUuid::WithBraces).toUpper()
+                << ", nested stream of " << BagStream::toBytes(object->properties()).size()
+                << " bytes\n";
+            dump(out, object->properties(), depth + 1);
+            continue;
+        }
+        out << '\n';
     }
 }
 
