@@ -4,6 +4,7 @@
 #include <pathwell/variantindex.h>
 
 #include "colours.h"
+#include "iconrecord.h"
 #include "liveobjects.h"
 
 #include <QDir>
@@ -20,6 +21,8 @@ namespace PathwellControls {
 namespace {
 
 constexpr int kMaxStripWidth = 32767;
+// Joins the image keys in the saved form.
+constexpr QChar kKeySeparator(0x00FF);
 
 QPalette systemPalette() {
     return QGuiApplication::palette();
@@ -388,6 +391,52 @@ Picture cImageList::BitmapToPicture(std::int32_t hBmp) const {
 
 std::int32_t cImageList::TranslateColor(std::int32_t clr, std::int32_t) const {
     return translateColour(clr, systemPalette());
+}
+
+void cImageList::WriteProperties(PropertyBag &bag) const {
+    bag.write(QStringLiteral("IconSizeX"), m_iconSizeX, 16);
+    bag.write(QStringLiteral("IconSizeY"), m_iconSizeY, 16);
+    bag.write(QStringLiteral("ColourDepth"), std::int32_t(m_colourDepth), 0);
+    if (!m_hIml || m_images.isEmpty())
+        return;
+    QByteArray records;
+    for (const QImage &image : m_images)
+        appendIconRecord(records, image);
+    bag.write(QStringLiteral("Size"), static_cast<std::int32_t>(records.size()));
+    bag.write(QStringLiteral("Images"), records);
+    bag.write(QStringLiteral("KeyCount"), static_cast<std::int16_t>(m_images.size()));
+    bag.write(QStringLiteral("Keys"), m_keys.join(kKeySeparator));
+}
+
+void cImageList::ReadProperties(const PropertyBag &bag) {
+    const auto readInt32 = [&bag](const QString &name, std::int32_t fallback) {
+        return toInt32(bag.read(name, fallback)).value_or(fallback);
+    };
+    m_iconSizeX = readInt32(QStringLiteral("IconSizeX"), 16);
+    m_iconSizeY = readInt32(QStringLiteral("IconSizeY"), 16);
+    m_colourDepth = static_cast<eilColourDepth>(readInt32(QStringLiteral("ColourDepth"), 0));
+    if (!Create())
+        return;
+    const std::int32_t size = readInt32(QStringLiteral("Size"), 0);
+    const PropertyValue images = bag.read(QStringLiteral("Images"));
+    const auto *records = std::get_if<QByteArray>(&images);
+    if (size <= 0 || !records)
+        return;
+    const qint64 end = std::min<qint64>(size, records->size());
+    for (qint64 offset = 0; offset < end && m_images.size() < kMaxImages;) {
+        const auto record = readIconRecord(*records, offset, m_imageSize);
+        if (!record)
+            break;
+        if (!record->image.isNull()) {
+            m_images.append(record->image);
+            m_keys.append(QString());
+        }
+        offset += record->length;
+    }
+    const QStringList keys =
+        toText(bag.read(QStringLiteral("Keys"))).value_or(QString()).split(kKeySeparator);
+    for (qsizetype i = 0; i < std::min(keys.size(), m_keys.size()); ++i)
+        m_keys[i] = keys[i];
 }
 
 std::optional<qsizetype> cImageList::indexOf(const QVariant &key) const {

@@ -3,6 +3,7 @@
 #include <pathwell/enums.h>
 #include <pathwell/pathwell_export.h>
 #include <pathwell/picture.h>
+#include <pathwell/propertybag.h>
 
 #include <QImage>
 #include <QList>
@@ -97,6 +98,13 @@ public:
     // The plain colour of a colour value that may name a system colour; -1 when it names
     // none. Palette-relative values are not kept here, so hPal plays no part.
     std::int32_t TranslateColor(std::int32_t clr, std::int32_t hPal = 0) const;
+
+    // The saved form: the sizes and depth, then, when the list holds images, one icon record
+    // per image in "Images" and the keys joined with U+00FF in "Keys".
+    void WriteProperties(PropertyBag &bag) const;
+    // Makes the list afresh from its saved form. Images that cannot be rebuilt, or that are
+    // not of the list's size, are left out.
+    void ReadProperties(const PropertyBag &bag);
 
 private:
     std::optional<qsizetype> indexOf(const QVariant &key) const;

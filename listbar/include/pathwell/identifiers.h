@@ -15,6 +15,8 @@ inline constexpr char kGroupClass[] = "{65C02C89-BD91-4B8F-851C-B145E4C8E02E}";
 inline constexpr char kItemsClass[] = "{DDC346BD-DDF2-4DB6-8AF9-26130BFC9360}";
 inline constexpr char kItemClass[] = "{16BEFDD3-B55D-4273-9779-7732B17A3960}";
 inline constexpr char kImageListClass[] = "{E5648B41-B409-459A-9C5F-1469561D6179}";
+// Not ours: the class of the standard font object, under which hosts save fonts.
+inline constexpr char kStandardFontClass[] = "{0BE35203-8F91-11CE-9DE3-00AA004BB851}";
 
 inline constexpr char kListbarInterface[] = "{56264084-0D6E-4608-9284-D839251D6B93}";
 inline constexpr char kListbarEventsInterface[] = "{BCB426FD-EA23-475B-BB5F-8444E7883EA1}";

@@ -6,6 +6,7 @@
 #include <pathwell/groups.h>
 #include <pathwell/item.h>
 #include <pathwell/pathwell_export.h>
+#include <pathwell/propertybag.h>
 
 #include <QFont>
 #include <QImage>
@@ -64,6 +65,13 @@ public:
     std::int32_t hdc() const { return m_hdc; }
 
     void setPropertyChangedCallback(PropertyChangedCallback callback);
+
+    // Saves the whole content, groups, items and both image lists included, into the bag the
+    // host keeps with its design data. Values equal to their defaults are left out.
+    void WriteProperties(PropertyBag &bag);
+    // Replaces the whole content by a saved one. A missing or unreadable value takes its
+    // default, and nothing is reported.
+    void ReadProperties(const PropertyBag &bag);
 
 signals:
     void RightClick();
