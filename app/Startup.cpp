@@ -8,13 +8,14 @@
 #include "services/Handlers.h"
 #include "services/ProgramFolder.h"
 #include "services/QtServices.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 
 bool startCreelbook(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("Creelbook"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icon.png")));
+    QApplication::setWindowIcon(widgets::pictureFromFile(QStringLiteral(":/app/icon.png")));
 
     platform::Services desktop = platform::desktopServices();
     desktop.help = std::make_unique<maintenance::HelpService>();

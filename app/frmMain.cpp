@@ -34,7 +34,7 @@ frmMain::frmMain(QWidget *parent)
       DatListmem(recordSource(this, "DatListmem", QStringLiteral("Members"))),
       DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members"))) {
     setupUi(this);
-    ImgBass->setPicture(QPixmap(QStringLiteral(":/app/bass.ppm")));
+    ImgBass->setPicture(widgets::pictureFromFile(QStringLiteral(":/app/bass.ppm")));
     bindControls();
     connectCommands();
     fillActionPanes();
@@ -114,7 +114,7 @@ void frmMain::connectCommands() {
 
 void frmMain::fillActionPanes() {
     const auto picture = [](const char *name) {
-        return QPixmap(QStringLiteral(":/app/%1.png").arg(QString::fromLatin1(name)));
+        return widgets::pictureFromFile(QStringLiteral(":/app/%1.png").arg(QString::fromLatin1(name)));
     };
     const auto menu = [](std::initializer_list<std::pair<const char *, int>> items, int gradientEnd,
                          int hotTitle) {

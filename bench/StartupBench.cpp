@@ -37,7 +37,9 @@ void CreelbookStartup(benchmark::State &state, const QString &home)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a display platform is named, e.g. xcb under xvfb-run.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir installed;
     QTemporaryDir large;
     installLargeClub(large.path());

@@ -43,7 +43,7 @@ frmAdddata::frmAdddata(QWidget *parent)
       DataRamps(openSource(this, "DataRamps", QStringLiteral("Ramps")))
 {
     setupUi(this);
-    Image3->setPicture(QPixmap(QStringLiteral(":/clubdata/options.png")));
+    Image3->setPicture(widgets::pictureFromFile(QStringLiteral(":/clubdata/options.png")));
 
     Text1->bindTo(Data1, QStringLiteral("Club Name"));
     Text2->bindTo(Data1, QStringLiteral("Club Address"));

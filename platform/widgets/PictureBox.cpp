@@ -1,8 +1,17 @@
 #include "PictureBox.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 namespace widgets {
+
+QPixmap pictureFromFile(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {

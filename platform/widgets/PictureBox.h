@@ -5,6 +5,11 @@
 
 namespace widgets {
 
+// Reads a picture in the format its file name ends with. Naming the format
+// keeps Qt from loading every image plugin it has to find one, which costs
+// more than reading the picture.
+QPixmap pictureFromFile(const QString &path);
+
 // Shows a picture as large as the box allows, keeping its proportions,
 // centred. The picture is scaled while it is painted, so resizing costs nothing.
 class PictureBox : public QWidget {
