@@ -20,19 +20,11 @@
 using platform::handler;
 using platform::services;
 
-namespace {
-data::RecordSource *recordSource(QObject *window, const char *name, const QString &table) {
-    auto *source = new data::RecordSource(clubdata::clubDatabasePath(), table, window);
-    source->setObjectName(QString::fromLatin1(name));
-    return source;
-}
-} // namespace
-
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent), Data1(recordSource(this, "Data1", QStringLiteral("Club Info"))),
-      datEvents(recordSource(this, "datEvents", QStringLiteral("Tournament"))),
-      DatListmem(recordSource(this, "DatListmem", QStringLiteral("Members"))),
-      DatMembers(recordSource(this, "DatMembers", QStringLiteral("Members"))) {
+    : QMainWindow(parent), Data1(clubdata::openClubSource(this, "Data1", QStringLiteral("Club Info"))),
+      datEvents(clubdata::openClubSource(this, "datEvents", QStringLiteral("Tournament"))),
+      DatListmem(clubdata::openClubSource(this, "DatListmem", QStringLiteral("Members"))),
+      DatMembers(clubdata::openClubSource(this, "DatMembers", QStringLiteral("Members"))) {
     setupUi(this);
     ImgBass->setPicture(widgets::pictureFromFile(QStringLiteral(":/app/bass.ppm")));
     bindControls();

@@ -100,6 +100,13 @@ QString clubDatabaseProblem(const QString &path)
     return {};
 }
 
+data::RecordSource *openClubSource(QObject *window, const char *name, const QString &table)
+{
+    auto *source = new data::RecordSource(clubDatabasePath(), table, window);
+    source->setObjectName(QString::fromLatin1(name));
+    return source;
+}
+
 QString prepareClubDatabase()
 {
     const QString path = clubDatabasePath();

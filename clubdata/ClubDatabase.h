@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/RecordSource.h"
 
 #include <QList>
 #include <QString>
@@ -24,6 +25,10 @@ void createClubDatabase(const QString &path);
 // Empty when the file is a readable club database with every table and field;
 // otherwise a message naming the file and what is wrong with it.
 QString clubDatabaseProblem(const QString &path);
+
+// A window's record source over a table of the club database, named as the
+// window names it ("Data1", "DatMembers").
+data::RecordSource *openClubSource(QObject *window, const char *name, const QString &table);
 
 // Creates the club database when it is missing, then checks it.
 // Returns the problem that keeps the program from using it, or an empty string.

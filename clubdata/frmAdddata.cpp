@@ -11,13 +11,6 @@ using clubdata::RecordEditor;
 
 namespace {
 
-data::RecordSource *openSource(QWidget *window, const char *name, const QString &table)
-{
-    auto *source = new data::RecordSource(clubdata::clubDatabasePath(), table, window);
-    source->setObjectName(QString::fromLatin1(name));
-    return source;
-}
-
 // What each lookup list says.
 EditorTexts listTexts(const QString &recordName, const QString &refusalName,
                       const QString &missingInput)
@@ -37,10 +30,10 @@ EditorTexts listTexts(const QString &recordName, const QString &refusalName,
 
 frmAdddata::frmAdddata(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Data1(openSource(this, "Data1", QStringLiteral("Club Info"))),
-      DataOptions(openSource(this, "DataOptions", QStringLiteral("Options"))),
-      DataLakes(openSource(this, "DataLakes", QStringLiteral("Lakes"))),
-      DataRamps(openSource(this, "DataRamps", QStringLiteral("Ramps")))
+      Data1(clubdata::openClubSource(this, "Data1", QStringLiteral("Club Info"))),
+      DataOptions(clubdata::openClubSource(this, "DataOptions", QStringLiteral("Options"))),
+      DataLakes(clubdata::openClubSource(this, "DataLakes", QStringLiteral("Lakes"))),
+      DataRamps(clubdata::openClubSource(this, "DataRamps", QStringLiteral("Ramps")))
 {
     setupUi(this);
     Image3->setPicture(widgets::pictureFromFile(QStringLiteral(":/clubdata/options.png")));

@@ -8,12 +8,6 @@
 using clubdata::RecordEditor;
 
 namespace {
-data::RecordSource *openSource(QWidget *window, const char *name, const QString &table)
-{
-    auto *source = new data::RecordSource(clubdata::clubDatabasePath(), table, window);
-    source->setObjectName(QString::fromLatin1(name));
-    return source;
-}
 
 QString memberCount(const data::RecordSource &members)
 {
@@ -23,8 +17,8 @@ QString memberCount(const data::RecordSource &members)
 
 frmAddmember::frmAddmember(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Data1(openSource(this, "Data1", QStringLiteral("Members"))),
-      Data2(openSource(this, "Data2", QStringLiteral("Options")))
+      Data1(clubdata::openClubSource(this, "Data1", QStringLiteral("Members"))),
+      Data2(clubdata::openClubSource(this, "Data2", QStringLiteral("Options")))
 {
     setupUi(this);
     // The lists are filled before binding, so that filling them is no change of the record.

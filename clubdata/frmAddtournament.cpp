@@ -7,21 +7,12 @@
 
 using clubdata::RecordEditor;
 
-namespace {
-data::RecordSource *openSource(QWidget *window, const char *name, const QString &table)
-{
-    auto *source = new data::RecordSource(clubdata::clubDatabasePath(), table, window);
-    source->setObjectName(QString::fromLatin1(name));
-    return source;
-}
-} // namespace
-
 frmAddtournament::frmAddtournament(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowMinimizeButtonHint),
-      Data1(openSource(this, "Data1", QStringLiteral("Tournament"))),
-      DataLakes(openSource(this, "DataLakes", QStringLiteral("Lakes"))),
-      DataRamps(openSource(this, "DataRamps", QStringLiteral("Ramps")))
+      Data1(clubdata::openClubSource(this, "Data1", QStringLiteral("Tournament"))),
+      DataLakes(clubdata::openClubSource(this, "DataLakes", QStringLiteral("Lakes"))),
+      DataRamps(clubdata::openClubSource(this, "DataRamps", QStringLiteral("Ramps")))
 {
     setupUi(this);
     // The lists are filled before binding, so that filling them is no change of the record.
